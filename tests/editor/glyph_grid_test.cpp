@@ -1,0 +1,147 @@
+#include "editor/glyph_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tests/editor/grid_snapshot.h"
+
+namespace velmora {
+namespace {
+
+struct Triple {
+  int r, g, b;
+};
+
+// The palette as a person sees it, R,G,B row by row.
+const Triple kPaletteRgb[kPaletteSize] = {
+    {255, 255, 255}, {255, 192, 192}, {255, 224, 192}, {255, 255, 192},
+    {192, 255, 192}, {192, 255, 255}, {192, 192, 255}, {255, 192, 255},
+    {224, 224, 224}, {255, 128, 128}, {255, 192, 128}, {255, 255, 128},
+    {128, 255, 128}, {128, 255, 255}, {128, 128, 255}, {255, 128, 255},
+    {192, 192, 192}, {255, 0, 0},     {255, 128, 0},   {255, 255, 0},
+    {0, 255, 0},     {0, 255, 255},   {0, 0, 255},     {255, 0, 255},
+    {128, 128, 128}, {192, 0, 0},     {192, 64, 0},    {192, 192, 0},
+    {0, 192, 0},     {0, 192, 192},   {0, 0, 192},     {192, 0, 192},
+    {64, 64, 64},    {128, 0, 0},     {128, 64, 0},    {128, 128, 0},
+    {0, 128, 0},     {0, 128, 128},   {0, 0, 128},     {128, 0, 128},
+    {0, 0, 0},       {64, 0, 0},      {128, 64, 64},   {64, 64, 0},
+    {0, 64, 0},      {0, 64, 64},     {0, 0, 64},      {64, 0, 64},
+};
+
+TEST(ColorValueTest, RedIsTheLowestByte) {
+  EXPECT_EQ(Rgb(255, 192, 192), 0x00C0C0FFu);
+  EXPECT_EQ(Rgb(255, 128, 0), 0x000080FFu);
+  EXPECT_EQ(Rgb(128, 128, 255), 0x00FF8080u);
+  EXPECT_EQ(Rgb(0, 0, 0), 0u);
+  EXPECT_EQ(Rgb(255, 255, 255), 0x00FFFFFFu);
+  const ColorValue mixed = Rgb(1, 2, 3);
+  EXPECT_EQ(mixed, 0x00030201u);
+  EXPECT_EQ(RedOf(mixed), 1);
+  EXPECT_EQ(GreenOf(mixed), 2);
+  EXPECT_EQ(BlueOf(mixed), 3);
+}
+
+TEST(GlyphGridTest, PaletteHoldsTheTabulatedColours) {
+  for (int k = 0; k < kPaletteSize; ++k) {
+    const ColorValue color = GlyphGrid::PaletteColor(k);
+    EXPECT_EQ(RedOf(color), kPaletteRgb[k].r) << "palette entry " << k;
+    EXPECT_EQ(GreenOf(color), kPaletteRgb[k].g) << "palette entry " << k;
+    EXPECT_EQ(BlueOf(color), kPaletteRgb[k].b) << "palette entry " << k;
+    EXPECT_EQ(color >> 24, 0u) << "palette entry " << k;
+  }
+  EXPECT_EQ(GlyphGrid::PaletteColor(0), GlyphGrid().PaperColor());
+  EXPECT_EQ(GlyphGrid::PaletteColor(40), GlyphGrid().InkColor());
+}
+
+TEST(GlyphGridTest, CellIndexArithmetic) {
+  struct Case {
+    int cell, column, pin, weight;
+  };
+  for (const Case& c : {Case{0, 0, 0, 1}, Case{7, 0, 7, 128}, Case{56, 7, 0, 1},
+                        Case{63, 7, 7, 128}, Case{29, 3, 5, 32}}) {
+    EXPECT_EQ(ColumnOf(c.cell), c.column) << "cell " << c.cell;
+    EXPECT_EQ(PinOf(c.cell), c.pin) << "cell " << c.cell;
+    EXPECT_EQ(WeightOf(PinOf(c.cell)), c.weight) << "cell " << c.cell;
+    EXPECT_EQ(CellAt(c.column, c.pin), c.cell) << "cell " << c.cell;
+  }
+}
+
+TEST(GlyphGridTest, OnMeansTheInkColour) {
+  GlyphGrid grid;
+  EXPECT_FALSE(grid.IsCellOn(5));
+  grid.SetCellColor(5, kBlack);
+  EXPECT_TRUE(grid.IsCellOn(5));
+  grid.SetInkColor(Rgb(255, 0, 0));
+  EXPECT_FALSE(grid.IsCellOn(5));
+}
+
+TEST(GlyphGridTest, BadIndexesThrowAndChangeNothing) {
+  GlyphGrid grid;
+  grid.SetCellColor(9, Rgb(1, 2, 3));
+  grid.SetValueBoxText(2, "17");
+  const GridSnapshot before(grid);
+
+  const auto expect_range_error = [](const auto& call, const std::string& names) {
+    try {
+      call();
+      ADD_FAILURE() << "no exception for " << names;
+    } catch (const std::out_of_range& error) {
+      EXPECT_NE(std::string(error.what()).find(names), std::string::npos) << error.what();
+    }
+  };
+  for (int cell : {-1, 64, 32767, -32768}) {
+    expect_range_error([&] { grid.SetCellColor(cell, kBlack); }, "0..63");
+    expect_range_error([&] { grid.SetCellTooltip(cell, "1"); }, "0..63");
+    expect_range_error([&] { (void)grid.CellColor(cell); }, "cell index");
+    expect_range_error([&] { (void)grid.CellTooltip(cell); }, "cell index");
+  }
+  for (int column : {-1, 8}) {
+    expect_range_error([&] { grid.SetValueBoxText(column, "1"); }, "value box index");
+    expect_range_error([&] { (void)grid.ValueBoxText(column); }, "0..7");
+  }
+  for (int entry : {-1, 48}) {
+    expect_range_error([&] { (void)GlyphGrid::PaletteColor(entry); }, "palette index");
+  }
+  EXPECT_TRUE(GridSnapshot(grid) == before);
+}
+
+struct RecordingListener : GlyphListener {
+  std::vector<std::string> events;
+  void CellColorChanged(int cell, ColorValue color) override {
+    events.push_back("color " + std::to_string(cell) + " " + std::to_string(color));
+  }
+  void CellTooltipChanged(int cell, const std::string& text) override {
+    events.push_back("tooltip " + std::to_string(cell) + " " + text);
+  }
+  void ValueBoxChanged(int column, const std::string& text) override {
+    events.push_back("box " + std::to_string(column) + " " + text);
+  }
+  void InkColorChanged(ColorValue color) override {
+    events.push_back("ink " + std::to_string(color));
+  }
+  void PaperColorChanged(ColorValue color) override {
+    events.push_back("paper " + std::to_string(color));
+  }
+};
+
+TEST(GlyphGridTest, ListenerHearsEachRealChangeOnce) {
+  GlyphGrid grid;
+  RecordingListener listener;
+  grid.SetListener(&listener);
+  grid.SetCellColor(3, 255);
+  grid.SetCellColor(3, 255);
+  grid.SetCellTooltip(3, "8");
+  grid.SetCellTooltip(3, "8");
+  grid.SetValueBoxText(0, "8");
+  grid.SetInkColor(255);
+  grid.SetPaperColor(kWhite);
+  grid.SetPaperColor(1);
+  EXPECT_EQ(listener.events, (std::vector<std::string>{"color 3 255", "tooltip 3 8", "box 0 8",
+                                                       "ink 255", "paper 1"}));
+}
+
+}  // namespace
+}  // namespace velmora

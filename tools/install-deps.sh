@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Velmora needs that this machine lacks, and nothing else.
+#   tools/install-deps.sh run    what building and starting the window needs
+#   tools/install-deps.sh test   that, plus what building and running every test needs
+set -euo pipefail
+
+run_packages=(cmake g++ make qt6-base-dev fonts-liberation)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick
+               binutils-mingw-w64-i686 desktop-file-utils appstream)
+
+case "${1:-}" in
+  run) wanted=("${run_packages[@]}") ;;
+  test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Velmora and runs every test: once as a plain build and
+# once with AddressSanitizer and UndefinedBehaviorSanitizer. Fails if either run fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh test
+jobs="$(nproc)"
+
+cmake -S . -B build/asan -DVELMORA_SANITIZE=ON
+cmake --build build/asan --parallel "$jobs"
+echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+ctest --test-dir build/asan --output-on-failure --parallel "$jobs"
+
+cmake -S . -B build/test
+cmake --build build/test --parallel "$jobs"
+echo "== Tests"
+ctest --test-dir build/test --output-on-failure --parallel "$jobs"
