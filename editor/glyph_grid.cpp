@@ -7,8 +7,12 @@ namespace velmora {
 
 namespace {
 
-void CheckCell(int cell) { CheckIndex("cell index", cell, 0, kCellCount - 1); }
-void CheckColumn(int column) { CheckIndex("value box index", column, 0, kColumnCount - 1); }
+void CheckCell(int cell) {
+  CheckIndex("cell index", cell, 0, kCellCount - 1);
+}
+void CheckColumn(int column) {
+  CheckIndex("value box index", column, 0, kColumnCount - 1);
+}
 
 }  // namespace
 

@@ -4,22 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/color_value.h"
+
 namespace velmora {
-
-/// A colour as 0x00BBGGRR: red in the lowest byte, then green, then blue, top byte 0.
-/// Two colours are the same exactly when their values are equal.
-using ColorValue = std::uint32_t;
-
-/// Composes a colour from its red, green and blue parts.
-constexpr ColorValue Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  return ColorValue{red} | ColorValue{green} << 8 | ColorValue{blue} << 16;
-}
-constexpr std::uint8_t RedOf(ColorValue color) { return color & 0xFF; }
-constexpr std::uint8_t GreenOf(ColorValue color) { return (color >> 8) & 0xFF; }
-constexpr std::uint8_t BlueOf(ColorValue color) { return (color >> 16) & 0xFF; }
-
-constexpr ColorValue kWhite = Rgb(255, 255, 255);
-constexpr ColorValue kBlack = Rgb(0, 0, 0);
 
 constexpr int kColumnCount = 8;
 constexpr int kPinCount = 8;
@@ -27,11 +14,19 @@ constexpr int kCellCount = kColumnCount * kPinCount;
 constexpr int kPaletteSize = 48;
 
 /// Cell index = 8 x column + pin; column 0 is leftmost, pin 0 the bottom row.
-constexpr int ColumnOf(int cell) { return cell / kPinCount; }
-constexpr int PinOf(int cell) { return cell % kPinCount; }
-constexpr int CellAt(int column, int pin) { return column * kPinCount + pin; }
+constexpr int ColumnOf(int cell) {
+  return cell / kPinCount;
+}
+constexpr int PinOf(int cell) {
+  return cell % kPinCount;
+}
+constexpr int CellAt(int column, int pin) {
+  return column * kPinCount + pin;
+}
 /// The bottom pin weighs 1, the top one 128.
-constexpr int WeightOf(int pin) { return 1 << pin; }
+constexpr int WeightOf(int pin) {
+  return 1 << pin;
+}
 
 /// The 48 ink colours, six rows of eight as the palette shows them.
 constexpr std::array<ColorValue, kPaletteSize> kInkPalette = {
@@ -44,7 +39,8 @@ constexpr std::array<ColorValue, kPaletteSize> kInkPalette = {
 };
 
 /// The sample character painted at start-up, one value per column, column 0 first.
-constexpr std::array<std::int16_t, kColumnCount> kInitialGlyph = {255, 0, 0, 255, 136, 136, 136, 112};
+constexpr std::array<std::int16_t, kColumnCount> kInitialGlyph = {255, 0,   0,   255,
+                                                                  136, 136, 136, 112};
 
 /// Told of every change of a GlyphGrid, so that a window can show it at once.
 /// Only real changes are reported: writing a value a field already holds is silent.

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev fonts-liberation)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick
+test_packages=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
                binutils-mingw-w64-i686 desktop-file-utils appstream)
 
 case "${1:-}" in

@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh run
 cmake -S . -B build/run -DBUILD_TESTING=OFF
 cmake --build build/run --parallel "$(nproc)"
-echo "The glyph editor is built; its window comes next."
+exec build/run/app/velmora

@@ -51,7 +51,8 @@ TEST(LoadWindowTest, PaintsTheSampleCharacter) {
     for (int column = 0; column < kColumnCount; ++column) {
       const int cell = CellAt(column, pin);
       const bool on = kPicture[kPinCount - 1 - pin][column] == 'X';
-      EXPECT_EQ(grid.CellColor(cell), on ? kBlack : kWhite) << "column " << column << " pin " << pin;
+      EXPECT_EQ(grid.CellColor(cell), on ? kBlack : kWhite)
+          << "column " << column << " pin " << pin;
       EXPECT_EQ(grid.CellTooltip(cell), on ? std::to_string(1 << pin) : "0")
           << "column " << column << " pin " << pin;
     }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "forms/form.h"
+
+namespace velmora::forms {
+
+/// The toolkit's side of the process: made once, hands out forms and runs the message loop.
+/// The program takes no command-line arguments, so none reach the toolkit either.
+class Application {
+ public:
+  /// Why no window can be shown here (no display), or nothing when one can.
+  static std::optional<std::string> WhyNoWindow();
+
+  Application();
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  std::unique_ptr<Form> NewForm();
+  /// Runs until the last form is closed; returns the process's exit status.
+  int Run();
+
+ private:
+  struct Toolkit;
+  std::unique_ptr<Toolkit> toolkit_;
+};
+
+}  // namespace velmora::forms

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/color_value.h"
+
+// The small forms layer the window is written against: a form with controls placed in
+// twips, grouped in control arrays whose one click handler receives the element's index.
+// Texts are UTF-8; line breaks inside them are CR LF. A backend per toolkit implements it.
+namespace velmora::forms {
+
+/// 1/1440 inch; 15 twips make one device-independent pixel.
+using Twips = int;
+constexpr Twips kTwipsPerPixel = 15;
+
+enum class ControlKind { kGraphicalButton, kLabel, kTextBox };
+enum class Alignment { kLeft, kCenter };
+
+struct Font {
+  std::string family;
+  double points = 12;
+  int weight = 400;  // 400 normal, 700 bold
+};
+
+/// One row of a layout table: everything a control is created with.
+struct ControlRow {
+  std::string_view array{};  // the control array's name; a single control is index 0 of its own
+  int index = 0;
+  ControlKind kind = ControlKind::kLabel;
+  Twips left = 0, top = 0, width = 0, height = 0;
+  std::optional<ColorValue> back_color{};  // none: the platform's default
+  std::string text{};                      // caption of a button or label, text of a text box
+  Alignment alignment = Alignment::kCenter;
+  const Font* font = nullptr;  // none: the form's font
+  bool multi_line = false;     // text boxes: several lines with a vertical scroll bar
+  bool read_only = false;      // text boxes: the text can be selected and copied, not typed
+  bool enabled = true;
+  bool visible = true;
+  std::string tool_tip{};
+  std::string accessible_name{};  // none: the caption names the control
+};
+
+/// A control made from a ControlRow. Setting a property shows at once.
+class Control {
+ public:
+  virtual ~Control() = default;
+  virtual void SetBackColor(ColorValue color) = 0;
+  virtual void SetText(std::string_view text) = 0;
+  /// Also the control's accessible description.
+  virtual void SetToolTip(std::string_view text) = 0;
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual void SetVisible(bool visible) = 0;
+  virtual void SetAccessibleName(std::string_view name) = 0;
+};
+
+enum class MsgBoxButtons { kOkOnly = 0, kOkCancel = 1 };
+enum class MsgBoxResult { kOk = 1, kCancel = 2 };
+
+/// A modal message box without icon; its first button is the default.
+struct MessageBox {
+  std::string prompt;
+  MsgBoxButtons buttons = MsgBoxButtons::kOkOnly;
+  std::string title;
+};
+
+using ClickHandler = std::function<void(int index)>;
+
+/// A top-level window with a fixed client area.
+class Form {
+ public:
+  virtual ~Form() = default;
+  virtual void SetCaption(std::string_view caption) = 0;
+  virtual std::string Caption() const = 0;
+  virtual void SetClientSize(Twips width, Twips height) = 0;
+  virtual void SetBackColor(ColorValue color) = 0;
+  virtual void SetFont(const Font& font) = 0;
+  /// Controls added later are painted in front of earlier ones.
+  virtual Control& AddControl(const ControlRow& row) = 0;
+  /// The one handler for every element of `array`; arrays without one ignore clicks.
+  virtual void OnClick(std::string_view array, ClickHandler handler) = 0;
+  /// Keyboard focus order; hidden and disabled controls are skipped.
+  virtual void SetTabOrder(const std::vector<Control*>& order) = 0;
+  /// Shows the box modal to the program and returns once it is closed.
+  virtual MsgBoxResult MsgBox(const MessageBox& box) = 0;
+  /// Shows the form with the focus on the first control of the tab order that can take it.
+  virtual void Show() = 0;
+};
+
+}  // namespace velmora::forms

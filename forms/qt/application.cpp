@@ -1,0 +1,45 @@
+#include "forms/application.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "forms/qt/qt_form.h"
+
+namespace velmora::forms {
+
+struct Application::Toolkit {
+  // Qt reads its own options (-style, -stylesheet, -reverse...) from the command line; the
+  // program takes none, so Qt is handed nothing but a program name.
+  int argc = 1;
+  char name[8] = "velmora";
+  char* argv[2] = {name, nullptr};
+  QApplication application{argc, argv};
+};
+
+std::optional<std::string> Application::WhyNoWindow() {
+#if defined(__unix__) && !defined(__APPLE__)
+  const auto is_set = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+  };
+  if (!is_set("QT_QPA_PLATFORM") && !is_set("DISPLAY") && !is_set("WAYLAND_DISPLAY")) {
+    return std::string(
+        "Velmora needs a display for its window, and there is none here (DISPLAY is not set).\n"
+        "Run it in a virtual X server, for example: xvfb-run build/run/app/velmora");
+  }
+#endif
+  return std::nullopt;
+}
+
+Application::Application() : toolkit_(std::make_unique<Toolkit>()) {}
+Application::~Application() = default;
+
+std::unique_ptr<Form> Application::NewForm() {
+  return std::make_unique<qt::QtForm>();
+}
+
+int Application::Run() {
+  return QApplication::exec();
+}
+
+}  // namespace velmora::forms

@@ -1,0 +1,217 @@
+#include "forms/qt/qt_form.h"
+
+#include <QButtonGroup>
+#include <QFont>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "forms/qt/message_box.h"
+#include "forms/qt/widgets.h"
+
+namespace velmora::forms::qt {
+
+QColor ToQColor(ColorValue color) {
+  return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
+int ToPixels(Twips twips) {
+  return twips / kTwipsPerPixel;
+}
+
+QString ToQString(std::string_view text) {
+  QString converted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return converted;
+}
+
+namespace {
+
+QFont ToQFont(const Font& font) {
+  QFont converted(QString::fromStdString(font.family));
+  converted.setPointSizeF(font.points);
+  converted.setWeight(static_cast<QFont::Weight>(font.weight));
+  return converted;
+}
+
+// The role of the palette that shows a control's background.
+QPalette::ColorRole BackgroundRole(ControlKind kind) {
+  return kind == ControlKind::kTextBox ? QPalette::Base : QPalette::Window;
+}
+
+}  // namespace
+
+void QtControl::SetBackColor(ColorValue color) {
+  if (auto* button = qobject_cast<GraphicalButton*>(widget_)) {
+    button->SetFaceColor(ToQColor(color));
+    return;
+  }
+  QPalette palette = widget_->palette();
+  palette.setColor(BackgroundRole(kind_), ToQColor(color));
+  widget_->setPalette(palette);
+  widget_->setAutoFillBackground(true);
+}
+
+void QtControl::SetText(std::string_view text) {
+  const QString converted = ToQString(text);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget_)) {
+    button->setText(converted);
+  } else if (auto* label = qobject_cast<QLabel*>(widget_)) {
+    label->setText(converted);
+  } else if (auto* line = qobject_cast<QLineEdit*>(widget_)) {
+    line->setText(converted);
+  } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget_)) {
+    box->setPlainText(converted);
+  }
+}
+
+void QtControl::SetToolTip(std::string_view text) {
+  const QString converted = ToQString(text);
+  widget_->setToolTip(converted);
+  widget_->setAccessibleDescription(converted);
+}
+
+void QtControl::SetEnabled(bool enabled) {
+  widget_->setEnabled(enabled);
+}
+void QtControl::SetVisible(bool visible) {
+  widget_->setVisible(visible);
+}
+void QtControl::SetAccessibleName(std::string_view name) {
+  widget_->setAccessibleName(ToQString(name));
+}
+
+QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
+  // The layout is absolute: no maximise box, no resizing.
+  window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
+}
+
+QtForm::~QtForm() {
+  // The widgets go with the window; drop the wrappers first so none outlives its widget.
+  controls_.clear();
+}
+
+QtControl* QtForm::Find(std::string_view array, int index) const {
+  const auto found = by_name_.find({std::string(array), index});
+  return found == by_name_.end() ? nullptr : found->second;
+}
+
+void QtForm::SetCaption(std::string_view caption) {
+  window_->setWindowTitle(ToQString(caption));
+}
+
+std::string QtForm::Caption() const {
+  return window_->windowTitle().toStdString();
+}
+
+void QtForm::SetClientSize(Twips width, Twips height) {
+  window_->setFixedSize(ToPixels(width), ToPixels(height));
+}
+
+void QtForm::SetBackColor(ColorValue color) {
+  QPalette palette = window_->palette();
+  palette.setColor(QPalette::Window, ToQColor(color));
+  window_->setPalette(palette);
+  window_->setAutoFillBackground(true);
+}
+
+void QtForm::SetFont(const Font& font) {
+  window_->setFont(ToQFont(font));
+}
+
+QWidget* QtForm::CreateWidget(const ControlRow& row) {
+  const Qt::Alignment alignment =
+      row.alignment == Alignment::kCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+  const std::string array(row.array);
+  switch (row.kind) {
+    case ControlKind::kGraphicalButton: {
+      auto* button = new GraphicalButton(window_.get());
+      QButtonGroup*& group = button_groups_[array];
+      if (!group) {
+        group = new QButtonGroup(window_.get());
+        QObject::connect(group, &QButtonGroup::idClicked, window_.get(),
+                         [this, array](int index) { Click(array, index); });
+      }
+      group->addButton(button, row.index);
+      return button;
+    }
+    case ControlKind::kLabel: {
+      auto* label = new ClickableLabel(window_.get());
+      label->setAlignment(alignment | Qt::AlignTop);
+      label->setTextFormat(Qt::PlainText);
+      QObject::connect(label, &ClickableLabel::clicked, window_.get(),
+                       [this, array, index = row.index] { Click(array, index); });
+      return label;
+    }
+    case ControlKind::kTextBox:
+      if (row.multi_line) {
+        auto* box = new QPlainTextEdit(window_.get());
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setReadOnly(row.read_only);
+        if (row.read_only) {
+          box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
+        return box;
+      } else {
+        auto* line = new QLineEdit(window_.get());
+        line->setAlignment(alignment | Qt::AlignVCenter);
+        line->setReadOnly(row.read_only);
+        return line;
+      }
+  }
+  return nullptr;
+}
+
+Control& QtForm::AddControl(const ControlRow& row) {
+  QWidget* widget = CreateWidget(row);
+  widget->setObjectName(QStringLiteral("%1(%2)").arg(ToQString(row.array)).arg(row.index));
+  widget->setGeometry(ToPixels(row.left), ToPixels(row.top), ToPixels(row.width),
+                      ToPixels(row.height));
+  if (row.font) widget->setFont(ToQFont(*row.font));
+  if (!row.enabled) widget->setEnabled(false);
+  if (!row.visible) widget->setVisible(false);
+
+  auto& control = controls_.emplace_back(std::make_unique<QtControl>(row.kind, widget));
+  if (row.back_color) control->SetBackColor(*row.back_color);
+  if (!row.text.empty()) control->SetText(row.text);
+  if (!row.tool_tip.empty()) control->SetToolTip(row.tool_tip);
+  if (!row.accessible_name.empty()) control->SetAccessibleName(row.accessible_name);
+  by_name_[{std::string(row.array), row.index}] = control.get();
+  return *control;
+}
+
+void QtForm::OnClick(std::string_view array, ClickHandler handler) {
+  handlers_[std::string(array)] = std::move(handler);
+}
+
+void QtForm::Click(const std::string& array, int index) {
+  const auto handler = handlers_.find(array);
+  if (handler != handlers_.end()) handler->second(index);
+}
+
+void QtForm::SetTabOrder(const std::vector<Control*>& order) {
+  tab_order_ = order;
+  for (size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(static_cast<QtControl*>(order[i - 1])->widget(),
+                         static_cast<QtControl*>(order[i])->widget());
+  }
+}
+
+MsgBoxResult QtForm::MsgBox(const MessageBox& box) {
+  return ShowMessageBox(window_.get(), box);
+}
+
+void QtForm::Show() {
+  for (Control* control : tab_order_) {
+    QWidget* widget = static_cast<QtControl*>(control)->widget();
+    if (widget->isEnabled() && !widget->isHidden()) {
+      widget->setFocus(Qt::OtherFocusReason);
+      break;
+    }
+  }
+  window_->show();
+}
+
+}  // namespace velmora::forms::qt

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/form.h"
+
+class QButtonGroup;
+
+namespace velmora::forms::qt {
+
+QColor ToQColor(ColorValue color);
+int ToPixels(Twips twips);
+/// UTF-8 with CR LF line breaks to the QString Qt shows (line breaks as LF).
+QString ToQString(std::string_view text);
+
+/// A control made from a layout row; `widget` is the Qt widget that shows it.
+class QtControl : public Control {
+ public:
+  QtControl(ControlKind kind, QWidget* widget) : kind_(kind), widget_(widget) {}
+  QWidget* widget() const { return widget_; }
+
+  void SetBackColor(ColorValue color) override;
+  void SetText(std::string_view text) override;
+  void SetToolTip(std::string_view text) override;
+  void SetEnabled(bool enabled) override;
+  void SetVisible(bool visible) override;
+  void SetAccessibleName(std::string_view name) override;
+
+ private:
+  ControlKind kind_;
+  QWidget* widget_;
+};
+
+/// A form as a fixed-size top-level QWidget; control arrays of buttons are QButtonGroups
+/// whose ids are the element indexes.
+class QtForm : public Form {
+ public:
+  QtForm();
+  ~QtForm() override;
+
+  QWidget* window() const { return window_.get(); }
+  /// The control that is element `index` of `array`, or nullptr.
+  QtControl* Find(std::string_view array, int index) const;
+
+  void SetCaption(std::string_view caption) override;
+  std::string Caption() const override;
+  void SetClientSize(Twips width, Twips height) override;
+  void SetBackColor(ColorValue color) override;
+  void SetFont(const Font& font) override;
+  Control& AddControl(const ControlRow& row) override;
+  void OnClick(std::string_view array, ClickHandler handler) override;
+  void SetTabOrder(const std::vector<Control*>& order) override;
+  MsgBoxResult MsgBox(const MessageBox& box) override;
+  void Show() override;
+
+ private:
+  QWidget* CreateWidget(const ControlRow& row);
+  void Click(const std::string& array, int index);
+
+  std::unique_ptr<QWidget> window_;
+  std::vector<std::unique_ptr<QtControl>> controls_;
+  std::map<std::pair<std::string, int>, QtControl*> by_name_;
+  std::map<std::string, QButtonGroup*, std::less<>> button_groups_;
+  std::map<std::string, ClickHandler, std::less<>> handlers_;
+  std::vector<Control*> tab_order_;
+};
+
+}  // namespace velmora::forms::qt

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "forms/form.h"
+
+namespace velmora {
+
+/// The Label2 element that is the invisible hotspot in the window's top-left corner.
+constexpr int kHiddenNoteHotspot = 25;
+
+/// The note's two lines joined by CR LF.
+extern const char* const kHiddenNote;
+
+/// Click handler of the Label2 array: the hotspot opens the note in a message box titled
+/// with the form's caption as it reads now; every other element does nothing.
+void ShowHiddenNote(forms::Form& form, int index);
+
+}  // namespace velmora

@@ -1,0 +1,254 @@
+#include "window/main_window.h"
+
+#include <map>
+#include <string>
+#include <utility>
+
+#include "editor/editing.h"
+#include "window/assignment_text.h"
+#include "window/hidden_note.h"
+
+namespace velmora {
+
+namespace {
+
+using forms::Alignment;
+using forms::ControlKind;
+using forms::ControlRow;
+
+constexpr ColorValue kWindowColor = Rgb(128, 128, 255);
+constexpr ColorValue kLightOrange = Rgb(255, 192, 128);
+constexpr ColorValue kOrange = Rgb(255, 128, 0);
+constexpr ColorValue kClearButtonColor = Rgb(255, 0, 0);
+constexpr forms::Twips kClientWidth = 8310;
+constexpr forms::Twips kClientHeight = 6150;
+
+const forms::Font kWindowFont{"Times New Roman", 12, 400};
+const forms::Font kPaletteFont{"MS Sans Serif", 8.25, 400};
+
+// Row captions left of the matrix, by pin.
+constexpr std::string_view kRowCaptions[kPinCount] = {
+    "Ред 1:  * 1", "Ред 2:  * 2", "Ред 3:  * 4", "Ред 4:  * 8",
+    "Ред 5:  *16", "Ред 6:  *32", "Ред 7:  *64", "Ред 8:  *128",
+};
+
+// Palette entries that cannot be chosen: 0 is the paper colour, and choosing it as ink
+// would wipe the picture; 8 (light grey) is disabled by design.
+constexpr bool IsPaletteEntryEnabled(int k) {
+  return k != 0 && k != 8;
+}
+
+// The keyboard's path through the window; hidden and disabled controls are skipped.
+struct TabStops {
+  std::string_view array;
+  int first, last;
+};
+constexpr TabStops kTabOrder[] = {
+    {"Command1", 0, 47}, {"Text1", 0, 1}, {"Command2", 0, 63}, {"Text2", 0, 7}, {"Command3", 0, 0},
+};
+
+std::string PaletteName(ColorValue color) {
+  return "Цвят на мастилото: червено " + std::to_string(RedOf(color)) + ", зелено " +
+         std::to_string(GreenOf(color)) + ", синьо " + std::to_string(BlueOf(color));
+}
+
+std::string CellName(int cell) {
+  return "Клетка: колона " + std::to_string(ColumnOf(cell) + 1) + ", ред " +
+         std::to_string(PinOf(cell) + 1);
+}
+
+}  // namespace
+
+std::vector<ControlRow> MainWindowLayout(const GlyphGrid& grid) {
+  using enum ControlKind;
+  std::vector<ControlRow> rows;
+  rows.push_back({.array = "Label1",
+                  .index = 0,
+                  .kind = kLabel,
+                  .left = 1680,
+                  .top = 0,
+                  .width = 5055,
+                  .height = 375,
+                  .back_color = kLightOrange,
+                  .text = "Velmora"});
+  rows.push_back({.array = "Label1",
+                  .index = 1,
+                  .kind = kLabel,
+                  .left = 240,
+                  .top = 600,
+                  .width = 1695,
+                  .height = 255,
+                  .back_color = kLightOrange,
+                  .text = "Изберете цвят"});
+  for (int k = 0; k < kPaletteSize; ++k) {
+    rows.push_back({.array = "Command1",
+                    .index = k,
+                    .kind = kGraphicalButton,
+                    .left = 120 + 240 * (k % 8),
+                    .top = 960 + 240 * (k / 8),
+                    .width = 255,
+                    .height = 255,
+                    .back_color = GlyphGrid::PaletteColor(k),
+                    .font = &kPaletteFont,
+                    .enabled = IsPaletteEntryEnabled(k),
+                    .accessible_name = PaletteName(GlyphGrid::PaletteColor(k))});
+  }
+  rows.push_back({.array = "Command3",
+                  .index = 0,
+                  .kind = kGraphicalButton,
+                  .left = 480,
+                  .top = 2760,
+                  .width = 1215,
+                  .height = 495,
+                  .back_color = kClearButtonColor,
+                  .text = "Изчисти"});
+  for (int c = 0; c < kColumnCount; ++c) {
+    rows.push_back({.array = "Label2",
+                    .index = 8 + c,
+                    .kind = kLabel,
+                    .left = 3600 + 360 * c,
+                    .top = 480,
+                    .width = 255,
+                    .height = 255,
+                    .back_color = kLightOrange,
+                    .text = std::to_string(c + 1)});
+  }
+  for (int p = 0; p < kPinCount; ++p) {
+    rows.push_back({.array = "Label2",
+                    .index = p,
+                    .kind = kLabel,
+                    .left = 2160,
+                    .top = 840 + 360 * (7 - p),
+                    .width = 1335,
+                    .height = 255,
+                    .back_color = kOrange,
+                    .text = std::string(kRowCaptions[p]),
+                    .alignment = Alignment::kLeft});
+  }
+  for (int i = 0; i < kCellCount; ++i) {
+    rows.push_back({.array = "Command2",
+                    .index = i,
+                    .kind = kGraphicalButton,
+                    .left = 3600 + 360 * ColumnOf(i),
+                    .top = 840 + 360 * (7 - PinOf(i)),
+                    .width = 255,
+                    .height = 285,
+                    .back_color = grid.CellColor(i),
+                    .tool_tip = grid.CellTooltip(i),
+                    .accessible_name = CellName(i)});
+  }
+  rows.push_back({.array = "Label2",
+                  .index = 16,
+                  .kind = kLabel,
+                  .left = 6480,
+                  .top = 480,
+                  .width = 1695,
+                  .height = 255,
+                  .back_color = kLightOrange,
+                  .text = "Сума по колони"});
+  for (int c = 0; c < kColumnCount; ++c) {
+    const bool tall = c < 2 || c > 5;
+    rows.push_back({.array = "Label2",
+                    .index = 17 + c,
+                    .kind = kLabel,
+                    .left = 6720,
+                    .top = 840 + 360 * c,
+                    .width = 615,
+                    .height = tall ? 315 : 285,
+                    .back_color = kLightOrange,
+                    .text = "К" + std::to_string(c + 1)});
+  }
+  for (int c = 0; c < kColumnCount; ++c) {
+    rows.push_back({.array = "Text2",
+                    .index = c,
+                    .kind = kTextBox,
+                    .left = 7320,
+                    .top = 840 + 360 * c,
+                    .width = 855,
+                    .height = 315,
+                    .text = grid.ValueBoxText(c),
+                    .read_only = true,
+                    .accessible_name = "Сума на колона К" + std::to_string(c + 1)});
+  }
+  rows.push_back({.array = "Text1",
+                  .index = 0,
+                  .kind = kTextBox,
+                  .left = 120,
+                  .top = 3840,
+                  .width = 8055,
+                  .height = 2175,
+                  .text = AssignmentText(),
+                  .multi_line = true,
+                  .read_only = true,
+                  .accessible_name = "Задание"});
+  rows.push_back({.array = "Text1",
+                  .index = 1,
+                  .kind = kTextBox,
+                  .left = 1320,
+                  .top = 4440,
+                  .width = 7815,
+                  .height = 1455,
+                  .multi_line = true,
+                  .visible = false});
+  rows.push_back({.array = "Label2",
+                  .index = kHiddenNoteHotspot,
+                  .kind = kLabel,
+                  .left = 0,
+                  .top = 0,
+                  .width = 135,
+                  .height = 135,
+                  .back_color = kWindowColor,
+                  .tool_tip = "Великденско яйце",
+                  .accessible_name = "Великденско яйце"});
+  return rows;
+}
+
+MainWindow::MainWindow(forms::Form& form) : form_(form) {
+  form.SetCaption(kCaption);
+  form.SetClientSize(kClientWidth, kClientHeight);
+  form.SetBackColor(kWindowColor);
+  form.SetFont(kWindowFont);
+  std::map<std::pair<std::string_view, int>, forms::Control*> controls;
+  for (const ControlRow& row : MainWindowLayout(grid_)) {
+    controls[{row.array, row.index}] = &form.AddControl(row);
+  }
+  const auto at = [&controls](std::string_view array, int index) {
+    return controls.at({array, index});
+  };
+  for (int i = 0; i < kCellCount; ++i) cells_[i] = at("Command2", i);
+  for (int c = 0; c < kColumnCount; ++c) value_boxes_[c] = at("Text2", c);
+
+  form.OnClick("Command1", [this](int k) { SelectInk(grid_, k); });
+  form.OnClick("Command2", [this](int i) { ToggleCell(grid_, i); });
+  form.OnClick("Command3", [this](int) { ClearGlyph(grid_); });
+  form.OnClick("Label2", [this](int n) { ShowHiddenNote(form_, n); });
+
+  std::vector<forms::Control*> tab_order;
+  for (const TabStops& stops : kTabOrder) {
+    for (int index = stops.first; index <= stops.last; ++index) {
+      tab_order.push_back(at(stops.array, index));
+    }
+  }
+  form.SetTabOrder(tab_order);
+
+  grid_.SetListener(this);
+  LoadWindow(grid_);
+}
+
+MainWindow::~MainWindow() {
+  grid_.SetListener(nullptr);
+}
+
+void MainWindow::CellColorChanged(int cell, ColorValue color) {
+  cells_[cell]->SetBackColor(color);
+}
+
+void MainWindow::CellTooltipChanged(int cell, const std::string& tooltip) {
+  cells_[cell]->SetToolTip(tooltip);
+}
+
+void MainWindow::ValueBoxChanged(int column, const std::string& text) {
+  value_boxes_[column]->SetText(text);
+}
+
+}  // namespace velmora
