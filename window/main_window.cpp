@@ -59,149 +59,72 @@ std::string CellName(int cell) {
 
 }  // namespace
 
+// clang-format off
 std::vector<ControlRow> MainWindowLayout(const GlyphGrid& grid) {
   using enum ControlKind;
   std::vector<ControlRow> rows;
-  rows.push_back({.array = "Label1",
-                  .index = 0,
-                  .kind = kLabel,
-                  .left = 1680,
-                  .top = 0,
-                  .width = 5055,
-                  .height = 375,
-                  .back_color = kLightOrange,
-                  .text = "Velmora"});
-  rows.push_back({.array = "Label1",
-                  .index = 1,
-                  .kind = kLabel,
-                  .left = 240,
-                  .top = 600,
-                  .width = 1695,
-                  .height = 255,
-                  .back_color = kLightOrange,
-                  .text = "Изберете цвят"});
+  rows.push_back({.array = "Label1", .index = 0, .kind = kLabel,
+                  .left = 1680, .top = 0, .width = 5055, .height = 375,
+                  .back_color = kLightOrange, .text = "Velmora"});
+  rows.push_back({.array = "Label1", .index = 1, .kind = kLabel,
+                  .left = 240, .top = 600, .width = 1695, .height = 255,
+                  .back_color = kLightOrange, .text = "Изберете цвят"});
   for (int k = 0; k < kPaletteSize; ++k) {
-    rows.push_back({.array = "Command1",
-                    .index = k,
-                    .kind = kGraphicalButton,
-                    .left = 120 + 240 * (k % 8),
-                    .top = 960 + 240 * (k / 8),
-                    .width = 255,
-                    .height = 255,
-                    .back_color = GlyphGrid::PaletteColor(k),
-                    .font = &kPaletteFont,
+    rows.push_back({.array = "Command1", .index = k, .kind = kGraphicalButton,
+                    .left = 120 + 240 * (k % 8), .top = 960 + 240 * (k / 8), .width = 255, .height = 255,
+                    .back_color = GlyphGrid::PaletteColor(k), .font = &kPaletteFont,
                     .enabled = IsPaletteEntryEnabled(k),
                     .accessible_name = PaletteName(GlyphGrid::PaletteColor(k))});
   }
-  rows.push_back({.array = "Command3",
-                  .index = 0,
-                  .kind = kGraphicalButton,
-                  .left = 480,
-                  .top = 2760,
-                  .width = 1215,
-                  .height = 495,
-                  .back_color = kClearButtonColor,
-                  .text = "Изчисти"});
+  rows.push_back({.array = "Command3", .index = 0, .kind = kGraphicalButton,
+                  .left = 480, .top = 2760, .width = 1215, .height = 495,
+                  .back_color = kClearButtonColor, .text = "Изчисти"});
   for (int c = 0; c < kColumnCount; ++c) {
-    rows.push_back({.array = "Label2",
-                    .index = 8 + c,
-                    .kind = kLabel,
-                    .left = 3600 + 360 * c,
-                    .top = 480,
-                    .width = 255,
-                    .height = 255,
-                    .back_color = kLightOrange,
-                    .text = std::to_string(c + 1)});
+    rows.push_back({.array = "Label2", .index = 8 + c, .kind = kLabel,
+                    .left = 3600 + 360 * c, .top = 480, .width = 255, .height = 255,
+                    .back_color = kLightOrange, .text = std::to_string(c + 1)});
   }
   for (int p = 0; p < kPinCount; ++p) {
-    rows.push_back({.array = "Label2",
-                    .index = p,
-                    .kind = kLabel,
-                    .left = 2160,
-                    .top = 840 + 360 * (7 - p),
-                    .width = 1335,
-                    .height = 255,
-                    .back_color = kOrange,
-                    .text = std::string(kRowCaptions[p]),
+    rows.push_back({.array = "Label2", .index = p, .kind = kLabel,
+                    .left = 2160, .top = 840 + 360 * (7 - p), .width = 1335, .height = 255,
+                    .back_color = kOrange, .text = std::string(kRowCaptions[p]),
                     .alignment = Alignment::kLeft});
   }
   for (int i = 0; i < kCellCount; ++i) {
-    rows.push_back({.array = "Command2",
-                    .index = i,
-                    .kind = kGraphicalButton,
-                    .left = 3600 + 360 * ColumnOf(i),
-                    .top = 840 + 360 * (7 - PinOf(i)),
-                    .width = 255,
-                    .height = 285,
-                    .back_color = grid.CellColor(i),
-                    .tool_tip = grid.CellTooltip(i),
+    rows.push_back({.array = "Command2", .index = i, .kind = kGraphicalButton,
+                    .left = 3600 + 360 * ColumnOf(i), .top = 840 + 360 * (7 - PinOf(i)), .width = 255, .height = 285,
+                    .back_color = grid.CellColor(i), .tool_tip = grid.CellTooltip(i),
                     .accessible_name = CellName(i)});
   }
-  rows.push_back({.array = "Label2",
-                  .index = 16,
-                  .kind = kLabel,
-                  .left = 6480,
-                  .top = 480,
-                  .width = 1695,
-                  .height = 255,
-                  .back_color = kLightOrange,
-                  .text = "Сума по колони"});
+  rows.push_back({.array = "Label2", .index = 16, .kind = kLabel,
+                  .left = 6480, .top = 480, .width = 1695, .height = 255,
+                  .back_color = kLightOrange, .text = "Сума по колони"});
   for (int c = 0; c < kColumnCount; ++c) {
     const bool tall = c < 2 || c > 5;
-    rows.push_back({.array = "Label2",
-                    .index = 17 + c,
-                    .kind = kLabel,
-                    .left = 6720,
-                    .top = 840 + 360 * c,
-                    .width = 615,
-                    .height = tall ? 315 : 285,
-                    .back_color = kLightOrange,
-                    .text = "К" + std::to_string(c + 1)});
+    rows.push_back({.array = "Label2", .index = 17 + c, .kind = kLabel,
+                    .left = 6720, .top = 840 + 360 * c, .width = 615, .height = tall ? 315 : 285,
+                    .back_color = kLightOrange, .text = "К" + std::to_string(c + 1)});
   }
   for (int c = 0; c < kColumnCount; ++c) {
-    rows.push_back({.array = "Text2",
-                    .index = c,
-                    .kind = kTextBox,
-                    .left = 7320,
-                    .top = 840 + 360 * c,
-                    .width = 855,
-                    .height = 315,
-                    .text = grid.ValueBoxText(c),
-                    .read_only = true,
+    rows.push_back({.array = "Text2", .index = c, .kind = kTextBox,
+                    .left = 7320, .top = 840 + 360 * c, .width = 855, .height = 315,
+                    .text = grid.ValueBoxText(c), .read_only = true,
                     .accessible_name = "Сума на колона К" + std::to_string(c + 1)});
   }
-  rows.push_back({.array = "Text1",
-                  .index = 0,
-                  .kind = kTextBox,
-                  .left = 120,
-                  .top = 3840,
-                  .width = 8055,
-                  .height = 2175,
-                  .text = AssignmentText(),
-                  .multi_line = true,
-                  .read_only = true,
+  rows.push_back({.array = "Text1", .index = 0, .kind = kTextBox,
+                  .left = 120, .top = 3840, .width = 8055, .height = 2175,
+                  .text = AssignmentText(), .multi_line = true, .read_only = true,
                   .accessible_name = "Задание"});
-  rows.push_back({.array = "Text1",
-                  .index = 1,
-                  .kind = kTextBox,
-                  .left = 1320,
-                  .top = 4440,
-                  .width = 7815,
-                  .height = 1455,
-                  .multi_line = true,
-                  .visible = false});
-  rows.push_back({.array = "Label2",
-                  .index = kHiddenNoteHotspot,
-                  .kind = kLabel,
-                  .left = 0,
-                  .top = 0,
-                  .width = 135,
-                  .height = 135,
-                  .back_color = kWindowColor,
-                  .tool_tip = "Великденско яйце",
+  rows.push_back({.array = "Text1", .index = 1, .kind = kTextBox,
+                  .left = 1320, .top = 4440, .width = 7815, .height = 1455,
+                  .multi_line = true, .visible = false});
+  rows.push_back({.array = "Label2", .index = kHiddenNoteHotspot, .kind = kLabel,
+                  .left = 0, .top = 0, .width = 135, .height = 135,
+                  .back_color = kWindowColor, .tool_tip = "Великденско яйце",
                   .accessible_name = "Великденско яйце"});
   return rows;
 }
+// clang-format on
 
 MainWindow::MainWindow(forms::Form& form) : form_(form) {
   form.SetCaption(kCaption);

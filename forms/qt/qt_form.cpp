@@ -149,6 +149,7 @@ QWidget* QtForm::CreateWidget(const ControlRow& row) {
         auto* box = new QPlainTextEdit(window_.get());
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setTabChangesFocus(true);
         box->setReadOnly(row.read_only);
         if (row.read_only) {
           box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

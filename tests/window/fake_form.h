@@ -1,0 +1,77 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/form.h"
+
+namespace velmora::testing {
+
+/// A control that only remembers what it was made with and told since.
+struct FakeControl : forms::Control {
+  explicit FakeControl(const forms::ControlRow& made_from) : row(made_from) {}
+  void SetBackColor(ColorValue color) override { row.back_color = color; }
+  void SetText(std::string_view text) override { row.text = text; }
+  void SetToolTip(std::string_view text) override { row.tool_tip = text; }
+  void SetEnabled(bool enabled) override { row.enabled = enabled; }
+  void SetVisible(bool visible) override { row.visible = visible; }
+  void SetAccessibleName(std::string_view name) override { row.accessible_name = name; }
+  forms::ControlRow row;  // the control's current state
+};
+
+/// A form without a toolkit: records the controls, handlers, tab order and message boxes,
+/// and delivers clicks as a toolkit would (not to hidden or disabled controls).
+class FakeForm : public forms::Form {
+ public:
+  void SetCaption(std::string_view caption) override { caption_ = caption; }
+  std::string Caption() const override { return caption_; }
+  void SetClientSize(forms::Twips width, forms::Twips height) override { size_ = {width, height}; }
+  void SetBackColor(ColorValue color) override { back_color_ = color; }
+  void SetFont(const forms::Font& font) override { font_ = font; }
+  forms::Control& AddControl(const forms::ControlRow& row) override {
+    auto& control = controls_.emplace_back(std::make_unique<FakeControl>(row));
+    by_name_[{std::string(row.array), row.index}] = control.get();
+    return *control;
+  }
+  void OnClick(std::string_view array, forms::ClickHandler handler) override {
+    handlers_[std::string(array)] = std::move(handler);
+  }
+  void SetTabOrder(const std::vector<forms::Control*>& order) override { tab_order_ = order; }
+  forms::MsgBoxResult MsgBox(const forms::MessageBox& box) override {
+    boxes_.push_back(box);
+    return forms::MsgBoxResult::kOk;
+  }
+  void Show() override {}
+
+  void Click(const std::string& array, int index) {
+    const FakeControl& control = At(array, index);
+    if (!control.row.enabled || !control.row.visible) return;
+    const auto handler = handlers_.find(array);
+    if (handler != handlers_.end()) handler->second(index);
+  }
+  FakeControl& At(const std::string& array, int index) const {
+    return *by_name_.at({array, index});
+  }
+  const std::vector<std::unique_ptr<FakeControl>>& controls() const { return controls_; }
+  const std::vector<forms::Control*>& tab_order() const { return tab_order_; }
+  const std::vector<forms::MessageBox>& boxes() const { return boxes_; }
+  std::pair<forms::Twips, forms::Twips> client_size() const { return size_; }
+  ColorValue back_color() const { return back_color_; }
+  const forms::Font& font() const { return font_; }
+
+ private:
+  std::string caption_;
+  std::pair<forms::Twips, forms::Twips> size_{};
+  ColorValue back_color_ = 0;
+  forms::Font font_;
+  std::vector<std::unique_ptr<FakeControl>> controls_;
+  std::map<std::pair<std::string, int>, FakeControl*> by_name_;
+  std::map<std::string, forms::ClickHandler> handlers_;
+  std::vector<forms::Control*> tab_order_;
+  std::vector<forms::MessageBox> boxes_;
+};
+
+}  // namespace velmora::testing
