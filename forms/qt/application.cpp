@@ -2,18 +2,50 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <thread>
+
+#if VELMORA_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 #include "forms/qt/qt_form.h"
 
 namespace velmora::forms {
 
+namespace {
+
+// Reading fontconfig's configuration is the largest single cost of start-up; it runs on a
+// second thread while Qt connects to the display, and is done before the first text is laid out.
+class FontConfigWarmUp {
+ public:
+#if VELMORA_HAVE_FONTCONFIG
+  FontConfigWarmUp() : thread_([] { FcInit(); }) {}
+  void Finish() {
+    if (thread_.joinable()) thread_.join();
+  }
+  ~FontConfigWarmUp() {
+    Finish();
+  }
+
+ private:
+  std::thread thread_;
+#else
+  void Finish() {}
+#endif
+};
+
+}  // namespace
+
 struct Application::Toolkit {
+  FontConfigWarmUp fonts;
   // Qt reads its own options (-style, -stylesheet, -reverse...) from the command line; the
   // program takes none, so Qt is handed nothing but a program name.
   int argc = 1;
   char name[8] = "velmora";
   char* argv[2] = {name, nullptr};
   QApplication application{argc, argv};
+
+  Toolkit() { fonts.Finish(); }
 };
 
 std::optional<std::string> Application::WhyNoWindow() {

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs the real program in an X server: checks the window's size and colours, clicks a
 # matrix cell, sees it change colour, closes the window and expects a clean exit.
-# Usage: smoke_test.sh PROGRAM CLOSE-WINDOW-HELPER (inside xvfb-run)
+# Usage: smoke_test.sh PROGRAM X11-WINDOW-HELPER (inside xvfb-run)
 set -euo pipefail
 program=$1
-close_window=$2
+x11_window=$2
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -17,8 +17,7 @@ echo 'QWidget { background: green; }' >"$work/green.qss"
 "$program" -reverse -stylesheet "$work/green.qss" -style fusion &
 pid=$!
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --name 'Velmora$' | head -n 1)
-[ -n "$window" ] || fail "no window appeared"
+window=$("$x11_window" wait " Velmora" 30) || fail "no window appeared"
 info=$(xwininfo -id "$window")
 value() { echo "$info" | sed -n "s/^ *$1: *//p"; }
 left=$(value 'Absolute upper-left X')
@@ -39,7 +38,7 @@ import -window root "$work/after.png"
 [ "$(pixel "$work/after.png" $cell_x $cell_y)" = 255,255,255 ] ||
   fail "clicked cell is $(pixel "$work/after.png" $cell_x $cell_y), not white"
 
-"$close_window" "$window"
+"$x11_window" close "$window"
 status=0
 timeout 20 tail --pid="$pid" -f /dev/null || fail "program still running after its window closed"
 wait "$pid" || status=$?
