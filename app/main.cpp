@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "forms/application.h"
+#include "velmora_identity.h"
 #include "window/main_window.h"
 
 int main() {
@@ -10,7 +11,8 @@ int main() {
     std::fprintf(stderr, "%s\n", why->c_str());
     return 1;
   }
-  Application application;
+  Application application({velmora::kProductName, velmora::kVersionText,
+                           velmora::kOrganizationDomain, velmora::kDesktopId});
   const auto form = application.NewForm();
   velmora::MainWindow window(*form);
   form->Show();

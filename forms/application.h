@@ -8,6 +8,14 @@
 
 namespace velmora::forms {
 
+/// What the program reports of itself to the platform.
+struct AppIdentity {
+  std::string name;
+  std::string version;
+  std::string organization_domain;
+  std::string desktop_id;  // the reverse-domain id of its desktop entry
+};
+
 /// The toolkit's side of the process: made once, hands out forms and runs the message loop.
 /// The program takes no command-line arguments, so none reach the toolkit either.
 class Application {
@@ -15,7 +23,7 @@ class Application {
   /// Why no window can be shown here (no display), or nothing when one can.
   static std::optional<std::string> WhyNoWindow();
 
-  Application();
+  explicit Application(const AppIdentity& identity);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;

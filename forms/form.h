@@ -78,6 +78,8 @@ class Form {
   virtual void SetClientSize(Twips width, Twips height) = 0;
   virtual void SetBackColor(ColorValue color) = 0;
   virtual void SetFont(const Font& font) = 0;
+  /// The icon the program carries under `name`, in as many sizes as it has.
+  virtual void SetIcon(std::string_view name) = 0;
   /// Controls added later are painted in front of earlier ones.
   virtual Control& AddControl(const ControlRow& row) = 0;
   /// The one handler for every element of `array`; arrays without one ignore clicks.

@@ -131,6 +131,7 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   form.SetClientSize(kClientWidth, kClientHeight);
   form.SetBackColor(kWindowColor);
   form.SetFont(kWindowFont);
+  form.SetIcon("velmora");
   std::map<std::pair<std::string_view, int>, forms::Control*> controls;
   for (const ControlRow& row : MainWindowLayout(grid_)) {
     controls[{row.array, row.index}] = &form.AddControl(row);

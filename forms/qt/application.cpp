@@ -63,7 +63,12 @@ std::optional<std::string> Application::WhyNoWindow() {
   return std::nullopt;
 }
 
-Application::Application() : toolkit_(std::make_unique<Toolkit>()) {}
+Application::Application(const AppIdentity& identity) : toolkit_(std::make_unique<Toolkit>()) {
+  QApplication::setApplicationName(QString::fromStdString(identity.name));
+  QApplication::setApplicationVersion(QString::fromStdString(identity.version));
+  QApplication::setOrganizationDomain(QString::fromStdString(identity.organization_domain));
+  QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktop_id));
+}
 Application::~Application() = default;
 
 std::unique_ptr<Form> Application::NewForm() {

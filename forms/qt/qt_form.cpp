@@ -1,7 +1,9 @@
 #include "forms/qt/qt_form.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -118,6 +120,14 @@ void QtForm::SetBackColor(ColorValue color) {
 
 void QtForm::SetFont(const Font& font) {
   window_->setFont(ToQFont(font));
+}
+
+void QtForm::SetIcon(std::string_view name) {
+  // Icons are compiled in as Qt resources, one PNG per size under :/icons/<name>/.
+  const QDir folder(QStringLiteral(":/icons/") + ToQString(name));
+  QIcon icon;
+  for (const QString& file : folder.entryList(QDir::Files)) icon.addFile(folder.filePath(file));
+  window_->setWindowIcon(icon);
 }
 
 QWidget* QtForm::CreateWidget(const ControlRow& row) {

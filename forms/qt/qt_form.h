@@ -52,6 +52,7 @@ class QtForm : public Form {
   void SetClientSize(Twips width, Twips height) override;
   void SetBackColor(ColorValue color) override;
   void SetFont(const Font& font) override;
+  void SetIcon(std::string_view name) override;
   Control& AddControl(const ControlRow& row) override;
   void OnClick(std::string_view array, ClickHandler handler) override;
   void SetTabOrder(const std::vector<Control*>& order) override;

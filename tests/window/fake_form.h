@@ -31,6 +31,7 @@ class FakeForm : public forms::Form {
   void SetClientSize(forms::Twips width, forms::Twips height) override { size_ = {width, height}; }
   void SetBackColor(ColorValue color) override { back_color_ = color; }
   void SetFont(const forms::Font& font) override { font_ = font; }
+  void SetIcon(std::string_view name) override { icon_ = name; }
   forms::Control& AddControl(const forms::ControlRow& row) override {
     auto& control = controls_.emplace_back(std::make_unique<FakeControl>(row));
     by_name_[{std::string(row.array), row.index}] = control.get();
@@ -61,12 +62,14 @@ class FakeForm : public forms::Form {
   std::pair<forms::Twips, forms::Twips> client_size() const { return size_; }
   ColorValue back_color() const { return back_color_; }
   const forms::Font& font() const { return font_; }
+  const std::string& icon() const { return icon_; }
 
  private:
   std::string caption_;
   std::pair<forms::Twips, forms::Twips> size_{};
   ColorValue back_color_ = 0;
   forms::Font font_;
+  std::string icon_;
   std::vector<std::unique_ptr<FakeControl>> controls_;
   std::map<std::pair<std::string, int>, FakeControl*> by_name_;
   std::map<std::string, forms::ClickHandler> handlers_;

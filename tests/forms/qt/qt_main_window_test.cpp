@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -158,13 +159,18 @@ TEST_F(QtMainWindowTest, EveryControlSitsWhereTheLayoutPutsIt) {
             Qt::AlignHCenter);
 }
 
-TEST_F(QtMainWindowTest, WindowHasItsCaptionFixedSizeAndFonts) {
+TEST_F(QtMainWindowTest, WindowHasItsCaptionFixedSizeIconAndFonts) {
   QWidget* window = form_->window();
   EXPECT_EQ(window->windowTitle(), "www.velmora.example.com Velmora");
   EXPECT_EQ(window->size(), QSize(554, 410));
   EXPECT_EQ(window->minimumSize(), QSize(554, 410));
   EXPECT_EQ(window->maximumSize(), QSize(554, 410));
   EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  const QIcon icon = window->windowIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
+  EXPECT_EQ(icon.pixmap(32, 32).toImage().pixelColor(16, 16).alpha(), 255) << "opaque middle";
+  EXPECT_EQ(icon.pixmap(32, 32).toImage().pixelColor(0, 0).alpha(), 0) << "transparent corner";
 
   const QFont text_font = Widget("Label2", 16)->font();
   EXPECT_EQ(text_font.family(), "Times New Roman");
