@@ -11,10 +11,10 @@ measure() {  # program, window name: prints "milliseconds kilobytes" for one run
   start=$(date +%s%N)
   XDG_RUNTIME_DIR="$work" /usr/bin/time -f %M -o "$work/memory" "$1" &
   pid=$!
-  window=$("$build/tests/x11_window" wait "$2" 30)
+  window=$("$build/tools/x11_window" wait "$2" 30)
   end=$(date +%s%N)
   sleep 0.3  # let it paint before it is asked to close
-  "$build/tests/x11_window" close "$window"
+  "$build/tools/x11_window" close "$window"
   wait "$pid"
   echo "$(((end - start) / 1000000)) $(cat "$work/memory")"
 }

@@ -23,6 +23,10 @@ value() { echo "$info" | sed -n "s/^ *$1: *//p"; }
 left=$(value 'Absolute upper-left X')
 top=$(value 'Absolute upper-left Y')
 [ "$(value Width)x$(value Height)" = 554x410 ] || fail "window is $(value Width)x$(value Height)"
+properties=$(xprop -len 1000000 -id "$window")
+grep -q '^WM_CLASS(STRING) = "velmora", "Velmora"$' <<<"$properties" ||
+  fail "the program does not name itself Velmora: $(grep WM_CLASS <<<"$properties")"
+grep -q 'Icon (32 x 32)' <<<"$properties" || fail "the window has no 32 x 32 icon"
 sleep 1
 
 cell_x=$((left + 248)) cell_y=$((top + 233))  # centre of the bottom-left matrix cell
