@@ -11,7 +11,7 @@ cmake --build build/asan --parallel "$jobs"
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 ctest --test-dir build/asan --output-on-failure --parallel "$jobs"
 
-cmake -S . -B build/test
+cmake -S . -B build/test -DVELMORA_BENCH=ON  # the benchmarks are built, not run
 cmake --build build/test --parallel "$jobs"
 echo "== Tests"
 ctest --test-dir build/test --output-on-failure --parallel "$jobs"
