@@ -24,6 +24,7 @@ struct Font {
   std::string family;
   double points = 12;
   int weight = 400;  // 400 normal, 700 bold
+  int charset = 1;   // Windows character set (1 default, 204 Cyrillic); Qt needs none
 };
 
 /// One row of a layout table: everything a control is created with.

@@ -23,8 +23,8 @@ constexpr ColorValue kClearButtonColor = Rgb(255, 0, 0);
 constexpr forms::Twips kClientWidth = 8310;
 constexpr forms::Twips kClientHeight = 6150;
 
-const forms::Font kWindowFont{"Times New Roman", 12, 400};
-const forms::Font kPaletteFont{"MS Sans Serif", 8.25, 400};
+const forms::Font kWindowFont{"Times New Roman", 12, 400, 204};
+const forms::Font kPaletteFont{"MS Sans Serif", 8.25, 400, 204};
 
 // Row captions left of the matrix, by pin.
 constexpr std::string_view kRowCaptions[kPinCount] = {
