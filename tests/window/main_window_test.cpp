@@ -48,6 +48,7 @@ TEST(MainWindowTest, OpensWithTheSampleCharacterShown) {
   EXPECT_EQ(form.back_color(), Rgb(128, 128, 255));
   EXPECT_EQ(form.font().family, "Times New Roman");
   EXPECT_EQ(form.font().points, 12);
+  EXPECT_EQ(form.font().charset, 204);
   EXPECT_EQ(form.icon(), "velmora");
   EXPECT_EQ(ValueBoxes(form),
             (std::vector<std::string>{"255", "0", "0", "255", "136", "136", "136", "112"}));
