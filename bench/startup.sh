@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Start-up time to a visible window, and peak memory, of Velmora next to a blank Qt window of
-# the same size. Run inside an X server, on a build made with -DVELMORA_BENCH=ON:
+# the same size. Runs alternate between the two, so that a busy machine weighs on both alike.
+# Run inside an X server, on a build made with -DVELMORA_BENCH=ON:
 #   xvfb-run -a bench/startup.sh build/bench [runs]
 set -euo pipefail
 build=$1
-runs=${2:-10}
+runs=${2:-15}
 
-measure() {  # program, window name: prints "milliseconds kilobytes" for one run
+measure() {  # program, window title suffix: prints "milliseconds kilobytes" for one run
   local start end pid window
   start=$(date +%s%N)
   XDG_RUNTIME_DIR="$work" /usr/bin/time -f %M -o "$work/memory" "$1" &
@@ -19,10 +20,16 @@ measure() {  # program, window name: prints "milliseconds kilobytes" for one run
   echo "$(((end - start) / 1000000)) $(cat "$work/memory")"
 }
 
+summary() {  # name, file of "milliseconds kilobytes" lines
+  sort -n "$2" | awk -v name="$1" '{ ms[NR] = $1; if ($2 > kb) kb = $2 }
+    END { printf "%-12s median %4d ms to a visible window, peak %6d KiB\n", name, ms[int((NR + 1) / 2)], kb }'
+}
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for program in "bench/blank_window:blank Velmora" "app/velmora: Velmora"; do
-  for ((run = 0; run < runs; ++run)); do measure "$build/${program%%:*}" "${program#*:}"; done |
-    sort -n | awk -v name="${program%%:*}" '{ ms[NR] = $1; if ($2 > kb) kb = $2 }
-      END { printf "%-20s median %4d ms to a visible window, peak %6d KiB\n", name, ms[int((NR + 1) / 2)], kb }'
+for ((run = 0; run < runs; ++run)); do
+  measure "$build/bench/blank_window" "blank Velmora" >>"$work/blank"
+  measure "$build/app/velmora" " Velmora" >>"$work/velmora"
 done
+summary "blank window" "$work/blank"
+summary "Velmora" "$work/velmora"
