@@ -1,18 +1,27 @@
 // Velmora: designs one character for a dot-matrix printer with an 8-pin head.
 #include <cstdio>
+#include <string>
 
 #include "forms/application.h"
 #include "velmora_identity.h"
 #include "window/main_window.h"
 
-int main() {
+int main(int, char** argv) {
   using velmora::forms::Application;
-  if (const auto why = Application::WhyNoWindow()) {
-    std::fprintf(stderr, "%s\n", why->c_str());
+  if (const auto tried = Application::UnreachableDisplay()) {
+    // Named as it was started, so that the hint works as typed.
+    std::fprintf(stderr,
+                 "Velmora needs a display for its window and cannot reach one: %s.\n"
+                 "Run it in a virtual X server, for example: xvfb-run -a %s\n",
+                 tried->c_str(), argv[0] ? argv[0] : "velmora");
     return 1;
   }
-  Application application({velmora::kProductName, velmora::kVersionText,
-                           velmora::kOrganizationDomain, velmora::kDesktopId});
+  Application application({.name = velmora::kProductName,
+                           .version = velmora::kVersionText,
+                           .organization_domain = velmora::kOrganizationDomain,
+                           .desktop_id = velmora::kDesktopId,
+                           .ok_caption = std::string(velmora::MainWindow::kOkCaption),
+                           .cancel_caption = std::string(velmora::MainWindow::kCancelCaption)});
   const auto form = application.NewForm();
   velmora::MainWindow window(*form);
   form->Show();

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "editor/color_value.h"
+#include "common/color_value.h"
 
 namespace velmora {
 

@@ -14,14 +14,19 @@ struct AppIdentity {
   std::string version;
   std::string organization_domain;
   std::string desktop_id;  // the reverse-domain id of its desktop entry
+  // Captions of the message box's buttons in the program's language, for toolkits that do
+  // not take them from the system.
+  std::string ok_caption;
+  std::string cancel_caption;
 };
 
 /// The toolkit's side of the process: made once, hands out forms and runs the message loop.
 /// The program takes no command-line arguments, so none reach the toolkit either.
 class Application {
  public:
-  /// Why no window can be shown here (no display), or nothing when one can.
-  static std::optional<std::string> WhyNoWindow();
+  /// The displays that were tried and could not be reached, when no window can be opened
+  /// here; nothing when one can. Asked before an Application is made.
+  static std::optional<std::string> UnreachableDisplay();
 
   explicit Application(const AppIdentity& identity);
   ~Application();

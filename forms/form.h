@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/color_value.h"
+#include "common/color_value.h"
 
 // The small forms layer the window is written against: a form with controls placed in
 // twips, grouped in control arrays whose one click handler receives the element's index.
@@ -61,11 +61,14 @@ class Control {
 enum class MsgBoxButtons { kOkOnly = 0, kOkCancel = 1 };
 enum class MsgBoxResult { kOk = 1, kCancel = 2 };
 
-/// A modal message box without icon; its first button is the default.
-struct MessageBox {
+/// What a message box is shown with. It has no icon and its first button is the default.
+/// The help file and context go to the platform's help, where it has one.
+struct MsgBoxRequest {
   std::string prompt;
   MsgBoxButtons buttons = MsgBoxButtons::kOkOnly;
   std::string title;
+  std::string help_file;
+  int help_context = 0;
 };
 
 using ClickHandler = std::function<void(int index)>;
@@ -88,7 +91,7 @@ class Form {
   /// Keyboard focus order; hidden and disabled controls are skipped.
   virtual void SetTabOrder(const std::vector<Control*>& order) = 0;
   /// Shows the box modal to the program and returns once it is closed.
-  virtual MsgBoxResult MsgBox(const MessageBox& box) = 0;
+  virtual MsgBoxResult MsgBox(const MsgBoxRequest& box) = 0;
   /// Shows the form with the focus on the first control of the tab order that can take it.
   virtual void Show() = 0;
 };

@@ -4,7 +4,7 @@
 #   tools/install-deps.sh test   that, plus what building and running every test needs
 set -euo pipefail
 
-run_packages=(cmake g++ make qt6-base-dev libfontconfig-dev fonts-liberation)
+run_packages=(cmake g++ make pkgconf qt6-base-dev libxcb1-dev fonts-liberation)
 test_packages=(libgtest-dev libbenchmark-dev libx11-dev xvfb xauth xdotool x11-utils imagemagick
                binutils-mingw-w64-i686 desktop-file-utils appstream)
 

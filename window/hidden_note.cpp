@@ -7,7 +7,11 @@ const char* const kHiddenNote = "В това приложение липсва\r
 void ShowHiddenNote(forms::Form& form, int index) {
   if (index != kHiddenNoteHotspot) return;
   // Whichever button closes the box, nothing follows.
-  form.MsgBox({kHiddenNote, forms::MsgBoxButtons::kOkCancel, form.Caption()});
+  form.MsgBox({.prompt = kHiddenNote,
+               .buttons = forms::MsgBoxButtons::kOkCancel,
+               .title = form.Caption(),
+               .help_file = "",
+               .help_context = kHiddenNoteHelpContext});
 }
 
 }  // namespace velmora

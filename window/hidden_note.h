@@ -6,6 +6,8 @@ namespace velmora {
 
 /// The Label2 element that is the invisible hotspot in the window's top-left corner.
 constexpr int kHiddenNoteHotspot = 25;
+/// The help context the note's box carries; the program supplies no help file.
+constexpr int kHiddenNoteHelpContext = 1200;
 
 /// The note's two lines joined by CR LF.
 extern const char* const kHiddenNote;

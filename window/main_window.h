@@ -15,6 +15,9 @@ namespace velmora {
 class MainWindow : private GlyphListener {
  public:
   static constexpr std::string_view kCaption = "www.velmora.example.com Velmora";
+  /// The captions of the message box's buttons, where the platform does not give its own.
+  static constexpr std::string_view kOkCaption = "OK";
+  static constexpr std::string_view kCancelCaption = "Отказ";
 
   /// Creates every control on `form`, routes their clicks and loads the start-up character;
   /// the caller then shows the form.

@@ -13,23 +13,39 @@ MessageBoxAnswerer& Answerer() {
   return answerer;
 }
 
+struct Captions {
+  QString ok, cancel;
+};
+Captions& ButtonCaptions() {
+  static Captions captions;
+  return captions;
+}
+
+void Caption(QAbstractButton* button, const QString& caption) {
+  if (!caption.isEmpty()) button->setText(caption);
+}
+
 }  // namespace
+
+void SetMessageBoxCaptions(std::string ok, std::string cancel) {
+  ButtonCaptions() = {ToQString(ok), ToQString(cancel)};
+}
 
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
   Answerer() = std::move(answerer);
 }
 
-MsgBoxResult ShowMessageBox(QWidget* parent, const MessageBox& box) {
+MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box) {
   QMessageBox dialog(parent);
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.setIcon(QMessageBox::NoIcon);
   dialog.setTextFormat(Qt::PlainText);
   dialog.setWindowTitle(ToQString(box.title));
   dialog.setText(ToQString(box.prompt));
-  // The captions a Bulgarian desktop gives these buttons.
-  dialog.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+  // Qt has no help system to hand the help context to.
+  Caption(dialog.addButton(QMessageBox::Ok), ButtonCaptions().ok);
   if (box.buttons == MsgBoxButtons::kOkCancel) {
-    dialog.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Отказ"));
+    Caption(dialog.addButton(QMessageBox::Cancel), ButtonCaptions().cancel);
     dialog.setEscapeButton(QMessageBox::Cancel);
   }
   dialog.setDefaultButton(QMessageBox::Ok);

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <functional>
+#include <string>
 
 #include "forms/form.h"
 
@@ -12,7 +13,10 @@ namespace velmora::forms::qt {
 using MessageBoxAnswerer = std::function<QMessageBox::StandardButton(QMessageBox& box)>;
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
 
+/// The captions of the OK and Cancel buttons; Qt's own where empty.
+void SetMessageBoxCaptions(std::string ok, std::string cancel);
+
 /// Shows `box` modal to the whole program and waits until it is closed.
-MsgBoxResult ShowMessageBox(QWidget* parent, const MessageBox& box);
+MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box);
 
 }  // namespace velmora::forms::qt

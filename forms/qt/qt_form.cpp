@@ -210,7 +210,7 @@ void QtForm::SetTabOrder(const std::vector<Control*>& order) {
   }
 }
 
-MsgBoxResult QtForm::MsgBox(const MessageBox& box) {
+MsgBoxResult QtForm::MsgBox(const MsgBoxRequest& box) {
   return ShowMessageBox(window_.get(), box);
 }
 

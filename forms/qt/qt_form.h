@@ -56,7 +56,7 @@ class QtForm : public Form {
   Control& AddControl(const ControlRow& row) override;
   void OnClick(std::string_view array, ClickHandler handler) override;
   void SetTabOrder(const std::vector<Control*>& order) override;
-  MsgBoxResult MsgBox(const MessageBox& box) override;
+  MsgBoxResult MsgBox(const MsgBoxRequest& box) override;
   void Show() override;
 
  private:

@@ -1,7 +1,10 @@
 #include "forms/qt/widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace velmora::forms::qt {
 
@@ -16,32 +19,51 @@ void GraphicalButton::SetFaceColor(const QColor& color) {
   update();
 }
 
+QColor GraphicalButton::FocusMarkColor(const QColor& face) {
+  // Perceived lightness: black on a light face, white on a dark one.
+  const int lightness = (299 * face.red() + 587 * face.green() + 114 * face.blue()) / 1000;
+  return lightness >= 128 ? Qt::black : Qt::white;
+}
+
 void GraphicalButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const QRect face = rect();
-  painter.fillRect(face, face_);
+  painter.fillRect(rect(), face_);
+  const bool sunk = isDown();
 
-  // A raised frame, sunk while pressed; greyed while the button takes no clicks.
+  // A raised frame, sunk while pressed, greyed while the button takes no clicks. It is laid
+  // on whole device pixels, so that at any scale it covers the outermost ones and its two
+  // halves are equally thick.
+  const qreal ratio = devicePixelRatioF();
+  const int thickness = std::max(1, static_cast<int>(std::floor(ratio)));
+  const int width = qRound(this->width() * ratio), height = qRound(this->height() * ratio);
   const QColor light = isEnabled() ? Qt::white : Qt::gray;
   const QColor dark = isEnabled() ? Qt::black : Qt::gray;
-  const bool sunk = isDown();
-  painter.setPen(sunk ? dark : light);
-  painter.drawLine(face.topLeft(), face.topRight());
-  painter.drawLine(face.topLeft(), face.bottomLeft());
-  painter.setPen(sunk ? light : dark);
-  painter.drawLine(face.bottomLeft(), face.bottomRight());
-  painter.drawLine(face.topRight(), face.bottomRight());
+  painter.save();
+  painter.scale(1 / ratio, 1 / ratio);
+  painter.fillRect(0, 0, width, thickness, sunk ? dark : light);
+  painter.fillRect(0, 0, thickness, height, sunk ? dark : light);
+  painter.fillRect(0, height - thickness, width, thickness, sunk ? light : dark);
+  painter.fillRect(width - thickness, 0, thickness, height, sunk ? light : dark);
+  painter.restore();
 
   if (!text().isEmpty()) {
     painter.setPen(isEnabled() ? Qt::black : Qt::gray);
-    painter.drawText(face.translated(sunk ? 1 : 0, sunk ? 1 : 0), Qt::AlignCenter, text());
+    painter.drawText(rect().translated(sunk ? 1 : 0, sunk ? 1 : 0), Qt::AlignCenter, text());
   }
   if (hasFocus()) {
-    QPen focus(Qt::black, 1, Qt::DotLine);
-    painter.setPen(focus);
+    painter.setPen(QPen(FocusMarkColor(face_), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(face.adjusted(2, 2, -3, -3));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
   }
+}
+
+void GraphicalButton::keyPressEvent(QKeyEvent* event) {
+  // A focused push button answers Return and Enter as it answers Space.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    click();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

@@ -8,16 +8,20 @@ namespace velmora::forms::qt {
 
 /// A push button in graphical style: its whole face shows its background colour, with a
 /// thin frame, an optional caption and a dotted focus mark, whatever style the platform has.
-/// Painting it ourselves keeps it cheap to create and exact in colour.
+/// Painting it ourselves keeps it cheap to create and exact in colour. Space, Return and
+/// Enter click it while it has the focus.
 class GraphicalButton : public QAbstractButton {
   Q_OBJECT
  public:
   explicit GraphicalButton(QWidget* parent);
   void SetFaceColor(const QColor& color);
   QColor FaceColor() const { return face_; }
+  /// The colour of the focus mark on `face`: one that stands out against it.
+  static QColor FocusMarkColor(const QColor& face);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QColor face_;

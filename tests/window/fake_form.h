@@ -22,8 +22,8 @@ struct FakeControl : forms::Control {
   forms::ControlRow row;  // the control's current state
 };
 
-/// A form without a toolkit: records the controls, handlers, tab order and message boxes,
-/// and delivers clicks as a toolkit would (not to hidden or disabled controls).
+/// A form without a toolkit: records the controls, handlers and message boxes, and hands a
+/// click on any control to its array's handler.
 class FakeForm : public forms::Form {
  public:
   void SetCaption(std::string_view caption) override { caption_ = caption; }
@@ -40,16 +40,14 @@ class FakeForm : public forms::Form {
   void OnClick(std::string_view array, forms::ClickHandler handler) override {
     handlers_[std::string(array)] = std::move(handler);
   }
-  void SetTabOrder(const std::vector<forms::Control*>& order) override { tab_order_ = order; }
-  forms::MsgBoxResult MsgBox(const forms::MessageBox& box) override {
+  void SetTabOrder(const std::vector<forms::Control*>&) override {}
+  forms::MsgBoxResult MsgBox(const forms::MsgBoxRequest& box) override {
     boxes_.push_back(box);
     return forms::MsgBoxResult::kOk;
   }
   void Show() override {}
 
   void Click(const std::string& array, int index) {
-    const FakeControl& control = At(array, index);
-    if (!control.row.enabled || !control.row.visible) return;
     const auto handler = handlers_.find(array);
     if (handler != handlers_.end()) handler->second(index);
   }
@@ -57,8 +55,7 @@ class FakeForm : public forms::Form {
     return *by_name_.at({array, index});
   }
   const std::vector<std::unique_ptr<FakeControl>>& controls() const { return controls_; }
-  const std::vector<forms::Control*>& tab_order() const { return tab_order_; }
-  const std::vector<forms::MessageBox>& boxes() const { return boxes_; }
+  const std::vector<forms::MsgBoxRequest>& boxes() const { return boxes_; }
   std::pair<forms::Twips, forms::Twips> client_size() const { return size_; }
   ColorValue back_color() const { return back_color_; }
   const forms::Font& font() const { return font_; }
@@ -73,8 +70,7 @@ class FakeForm : public forms::Form {
   std::vector<std::unique_ptr<FakeControl>> controls_;
   std::map<std::pair<std::string, int>, FakeControl*> by_name_;
   std::map<std::string, forms::ClickHandler> handlers_;
-  std::vector<forms::Control*> tab_order_;
-  std::vector<forms::MessageBox> boxes_;
+  std::vector<forms::MsgBoxRequest> boxes_;
 };
 
 }  // namespace velmora::testing
