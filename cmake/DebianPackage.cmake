@@ -1,0 +1,20 @@
+# velmora_<version>_<arch>.deb: what `cmake --install` lays out, under /usr.
+#   cpack -G DEB --config BUILD/CPackConfig.cmake   (tools/package.sh does it all)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME velmora)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Velmora")
+set(CPACK_PACKAGE_CONTACT "Velmora maintainers <maintainers@velmora.example.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "character designer for 8-pin dot-matrix printers")
+set(CPACK_PACKAGE_DESCRIPTION [=[Velmora designs one character for a dot-matrix printer whose head has
+a vertical row of eight pins. Click the cells of an 8 x 8 matrix in an ink
+chosen from 48 colours: after every click the eight column values, 0 to 255,
+show how the printer encodes the character. The program speaks Bulgarian.]=])
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.velmora.example.com")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Depends from dpkg-shlibdeps
+include(CPack)
