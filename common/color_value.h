@@ -22,6 +22,13 @@ constexpr std::uint8_t BlueOf(ColorValue color) {
   return (color >> 16) & 0xFF;
 }
 
+/// A colour that stands out on `face`, for a focus mark drawn on it: black on a light face,
+/// white on a dark one (by perceived brightness, which weighs green most and blue least).
+constexpr ColorValue MarkColorOn(ColorValue face) {
+  const int brightness = (299 * RedOf(face) + 587 * GreenOf(face) + 114 * BlueOf(face)) / 1000;
+  return brightness >= 128 ? Rgb(0, 0, 0) : Rgb(255, 255, 255);
+}
+
 constexpr ColorValue kWhite = Rgb(255, 255, 255);
 constexpr ColorValue kBlack = Rgb(0, 0, 0);
 

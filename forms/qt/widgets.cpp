@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/qt/qt_form.h"
+
 namespace velmora::forms::qt {
 
 GraphicalButton::GraphicalButton(QWidget* parent) : QAbstractButton(parent) {
@@ -17,12 +19,6 @@ void GraphicalButton::SetFaceColor(const QColor& color) {
   if (face_ == color) return;
   face_ = color;
   update();
-}
-
-QColor GraphicalButton::FocusMarkColor(const QColor& face) {
-  // Perceived lightness: black on a light face, white on a dark one.
-  const int lightness = (299 * face.red() + 587 * face.green() + 114 * face.blue()) / 1000;
-  return lightness >= 128 ? Qt::black : Qt::white;
 }
 
 void GraphicalButton::paintEvent(QPaintEvent*) {
@@ -51,7 +47,8 @@ void GraphicalButton::paintEvent(QPaintEvent*) {
     painter.drawText(rect().translated(sunk ? 1 : 0, sunk ? 1 : 0), Qt::AlignCenter, text());
   }
   if (hasFocus()) {
-    painter.setPen(QPen(FocusMarkColor(face_), 1, Qt::DotLine));
+    const ColorValue mark = MarkColorOn(Rgb(face_.red(), face_.green(), face_.blue()));
+    painter.setPen(QPen(ToQColor(mark), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(2, 2, -3, -3));
   }

@@ -16,8 +16,6 @@ class GraphicalButton : public QAbstractButton {
   explicit GraphicalButton(QWidget* parent);
   void SetFaceColor(const QColor& color);
   QColor FaceColor() const { return face_; }
-  /// The colour of the focus mark on `face`: one that stands out against it.
-  static QColor FocusMarkColor(const QColor& face);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

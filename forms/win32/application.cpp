@@ -1,0 +1,42 @@
+#include "forms/application.h"
+
+#include <windows.h>
+// windows.h first: commctrl.h needs its types.
+#include <commctrl.h>
+
+#include "forms/win32/win32_form.h"
+
+namespace velmora::forms {
+
+struct Application::Toolkit {};
+
+std::optional<std::string> Application::UnreachableDisplay() {
+  return std::nullopt;  // Windows always has its desktop
+}
+
+Application::Application(const AppIdentity&) : toolkit_(std::make_unique<Toolkit>()) {
+  // The program's name, version and icon are in its version record and resources; its
+  // message boxes take their button captions from Windows.
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+Application::~Application() = default;
+
+std::unique_ptr<Form> Application::NewForm() {
+  return std::make_unique<win32::Win32Form>();
+}
+
+int Application::Run() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (win32::ClickFocusedButtonOnEnter(message)) continue;
+    // The dialog manager gives the form Tab, Shift+Tab, the arrows and Space.
+    HWND form = GetAncestor(message.hwnd, GA_ROOT);
+    if (form && IsDialogMessageW(form, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace velmora::forms

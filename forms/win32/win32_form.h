@@ -1,0 +1,107 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/form.h"
+
+namespace velmora::forms::win32 {
+
+/// A control made from a layout row, shown by a child window of the form.
+class Win32Control : public Control {
+ public:
+  Win32Control(const ControlRow& row, HWND window);
+  ~Win32Control() override;
+  Win32Control(const Win32Control&) = delete;
+  Win32Control& operator=(const Win32Control&) = delete;
+
+  HWND window() const { return window_; }
+  const ControlRow& row() const { return row_; }
+  /// The background brush, or none for the platform's own background.
+  HBRUSH back_brush() const { return back_brush_; }
+  std::optional<ColorValue> back_color() const { return row_.back_color; }
+  /// The caption a graphical button paints (its window text is its accessible name).
+  const std::wstring& caption() const { return caption_; }
+
+  void SetBackColor(ColorValue color) override;
+  void SetText(std::string_view text) override;
+  void SetToolTip(std::string_view text) override;
+  void SetEnabled(bool enabled) override;
+  void SetVisible(bool visible) override;
+  void SetAccessibleName(std::string_view name) override;
+
+  /// Where the tooltip is shown; set once by the form.
+  void AttachToolTips(HWND tooltips) { tooltips_ = tooltips; }
+
+ private:
+  void UpdateWindowText();
+
+  ControlRow row_;
+  std::string array_;  // row_.array points here
+  HWND window_;
+  HWND tooltips_ = nullptr;
+  HBRUSH back_brush_ = nullptr;
+  std::wstring caption_;
+  bool has_tool_ = false;
+};
+
+/// A form as a top-level window of fixed size whose controls are child windows; a control's
+/// child-window id is its place in the form's list of controls.
+class Win32Form : public Form {
+ public:
+  Win32Form();
+  ~Win32Form() override;
+  Win32Form(const Win32Form&) = delete;
+  Win32Form& operator=(const Win32Form&) = delete;
+
+  HWND window() const { return window_; }
+
+  void SetCaption(std::string_view caption) override;
+  std::string Caption() const override;
+  void SetClientSize(Twips width, Twips height) override;
+  void SetBackColor(ColorValue color) override;
+  void SetFont(const Font& font) override;
+  void SetIcon(std::string_view name) override;
+  Control& AddControl(const ControlRow& row) override;
+  void OnClick(std::string_view array, ClickHandler handler) override;
+  void SetTabOrder(const std::vector<Control*>& order) override;
+  MsgBoxResult MsgBox(const MsgBoxRequest& box) override;
+  void Show() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  Win32Control* ControlOf(HWND child) const;
+  void Command(HWND child, UINT code);
+  void DrawButton(const DRAWITEMSTRUCT& item) const;
+  LRESULT ColorStatic(HDC dc, HWND child) const;
+  void ChangeDpi(UINT dpi, const RECT* suggested);
+  int Pixels(Twips twips) const;
+  RECT PixelRect(const ControlRow& row) const;
+  HFONT FontFor(const Font* font);
+  void ResizeToClientArea();
+
+  HWND window_ = nullptr;
+  HWND tooltips_ = nullptr;
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  Twips client_width_ = 0, client_height_ = 0;
+  HBRUSH back_brush_ = nullptr;
+  Font font_;
+  std::vector<std::pair<Font, HFONT>> fonts_;  // made at the current DPI
+  HICON icons_[2] = {};                         // big, small
+  std::vector<std::unique_ptr<Win32Control>> controls_;
+  std::map<std::string, ClickHandler, std::less<>> handlers_;
+  std::vector<Control*> tab_order_;
+};
+
+/// Return and Enter click the graphical button that has the focus, as Space does; the message
+/// loop hands every message here first. True when the key was taken.
+bool ClickFocusedButtonOnEnter(const MSG& message);
+
+}  // namespace velmora::forms::win32
