@@ -1,1 +1,12 @@
+# Velmora.exe itself: what its file says, and its real window under Wine in an X server.
+add_test(NAME exe_file
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/exe_file_test.sh $<TARGET_FILE:velmora> ${CMAKE_OBJDUMP}
+          ${CMAKE_SYSTEM_PROCESSOR} ${PROJECT_SOURCE_DIR}/resources/icon/velmora.ico)
 
+find_program(XVFB_RUN xvfb-run REQUIRED)
+add_test(NAME wine_smoke
+  COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+          ${CMAKE_CURRENT_LIST_DIR}/wine_smoke_test.sh $<TARGET_FILE:velmora>
+          ${CMAKE_CROSSCOMPILING_EMULATOR})
+set_tests_properties(wine_smoke PROPERTIES FIXTURES_REQUIRED wine_prefix SKIP_RETURN_CODE 77
+  ENVIRONMENT "${VELMORA_WINE_ENVIRONMENT}" TIMEOUT 240)
