@@ -38,8 +38,8 @@ UINT DpiOf(HWND window) {
 }
 
 void AdjustForDpi(RECT* rect, DWORD style, UINT dpi) {
-  static const auto adjust = User32Function<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>(
-      "AdjustWindowRectExForDpi");
+  static const auto adjust =
+      User32Function<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
   if (adjust) {
     adjust(rect, style, FALSE, 0, dpi);
   } else {
@@ -56,9 +56,8 @@ HFONT MakeFont(const Font& font, UINT dpi) {
   log.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   log.lfQuality = DEFAULT_QUALITY;
   // Where the face is missing, the family hint picks a twin of the same kind.
-  log.lfPitchAndFamily = font.family.find("Times") != std::string::npos
-                             ? FF_ROMAN | VARIABLE_PITCH
-                             : FF_SWISS | VARIABLE_PITCH;
+  log.lfPitchAndFamily = font.family.find("Times") != std::string::npos ? FF_ROMAN | VARIABLE_PITCH
+                                                                        : FF_SWISS | VARIABLE_PITCH;
   const std::wstring face = Widen(font.family);
   lstrcpynW(log.lfFaceName, face.c_str(), LF_FACESIZE);
   return CreateFontIndirectW(&log);
@@ -78,7 +77,8 @@ LRESULT CALLBACK LetTabThrough(HWND window, UINT message, WPARAM wparam, LPARAM 
   LRESULT result = CallWindowProcW(original, window, message, wparam, lparam);
   if (message == WM_GETDLGCODE) {
     const auto* key = reinterpret_cast<const MSG*>(lparam);
-    if (!key || key->wParam == VK_TAB) result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+    if (!key || key->wParam == VK_TAB)
+      result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
   } else if (message == WM_NCDESTROY) {
     RemovePropW(window, kOriginalProc);
   }
@@ -200,13 +200,12 @@ Win32Form::Win32Form() {
     RegisterClassExW(&window_class);
   }
   window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, L"", kFormStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                            instance, this);
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                            this);
   dpi_ = DpiOf(window_);
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                              instance, nullptr);
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
 }
 
 Win32Form::~Win32Form() {
@@ -219,8 +218,7 @@ Win32Form::~Win32Form() {
   if (back_brush_) DeleteObject(back_brush_);
 }
 
-LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wparam,
-                                       LPARAM lparam) {
+LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
@@ -269,9 +267,9 @@ void Win32Form::Command(HWND child, UINT code) {
   if (!control) return;
   // A quick second click on a button comes as a double click: it is a click all the same.
   const ControlKind kind = control->row().kind;
-  const bool click = (kind == ControlKind::kGraphicalButton &&
-                      (code == BN_CLICKED || code == BN_DOUBLECLICKED)) ||
-                     (kind == ControlKind::kLabel && code == STN_CLICKED);
+  const bool click =
+      (kind == ControlKind::kGraphicalButton && (code == BN_CLICKED || code == BN_DOUBLECLICKED)) ||
+      (kind == ControlKind::kLabel && code == STN_CLICKED);
   if (!click) return;
   const auto handler = handlers_.find(control->row().array);
   if (handler == handlers_.end()) return;
@@ -427,9 +425,9 @@ Control& Win32Form::AddControl(const ControlRow& row) {
   const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (row.visible ? WS_VISIBLE : 0) |
                       (row.enabled ? 0 : WS_DISABLED);
   const int id = kFirstControlId + static_cast<int>(controls_.size());
-  HWND child = CreateWindowExW(kind.ex_style, kind.window_class, L"", style, place.left,
-                               place.top, place.right - place.left, place.bottom - place.top,
-                               window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+  HWND child = CreateWindowExW(kind.ex_style, kind.window_class, L"", style, place.left, place.top,
+                               place.right - place.left, place.bottom - place.top, window_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row.font)), FALSE);
   if (row.kind == ControlKind::kTextBox && row.multi_line) {
@@ -467,8 +465,8 @@ MsgBoxResult Win32Form::MsgBox(const MsgBoxRequest& box) {
   params.hInstance = GetModuleHandleW(nullptr);
   params.lpszText = prompt.c_str();
   params.lpszCaption = title.c_str();
-  params.dwStyle = (box.buttons == MsgBoxButtons::kOkCancel ? MB_OKCANCEL : MB_OK) |
-                   MB_DEFBUTTON1 | MB_APPLMODAL;
+  params.dwStyle = (box.buttons == MsgBoxButtons::kOkCancel ? MB_OKCANCEL : MB_OK) | MB_DEFBUTTON1 |
+                   MB_APPLMODAL;
   params.dwContextHelpId = static_cast<DWORD_PTR>(box.help_context);
   return MessageBoxIndirectW(&params) == IDCANCEL ? MsgBoxResult::kCancel : MsgBoxResult::kOk;
 }

@@ -94,7 +94,7 @@ class Win32Form : public Form {
   HBRUSH back_brush_ = nullptr;
   Font font_;
   std::vector<std::pair<Font, HFONT>> fonts_;  // made at the current DPI
-  HICON icons_[2] = {};                         // big, small
+  HICON icons_[2] = {};                        // big, small
   std::vector<std::unique_ptr<Win32Control>> controls_;
   std::map<std::string, ClickHandler, std::less<>> handlers_;
   std::vector<Control*> tab_order_;
