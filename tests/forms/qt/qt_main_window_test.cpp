@@ -21,6 +21,7 @@
 #include "forms/qt/message_box.h"
 #include "forms/qt/qt_form.h"
 #include "forms/qt/widgets.h"
+#include "tests/editor/palette_rgb.h"
 #include "window/main_window.h"
 
 namespace velmora {
@@ -90,21 +91,6 @@ std::vector<Expected> ExpectedControls() {
   const QString kRowCaptions[8] = {"Ред 1:  * 1", "Ред 2:  * 2", "Ред 3:  * 4", "Ред 4:  * 8",
                                    "Ред 5:  *16", "Ред 6:  *32", "Ред 7:  *64", "Ред 8:  *128"};
   const QString kValues[8] = {"255", "0", "0", "255", "136", "136", "136", "112"};
-  // The palette as a person sees it, R,G,B, one palette row per line.
-  const int kPalette[48][3] = {
-      {255, 255, 255}, {255, 192, 192}, {255, 224, 192}, {255, 255, 192},
-      {192, 255, 192}, {192, 255, 255}, {192, 192, 255}, {255, 192, 255},  //
-      {224, 224, 224}, {255, 128, 128}, {255, 192, 128}, {255, 255, 128},
-      {128, 255, 128}, {128, 255, 255}, {128, 128, 255}, {255, 128, 255},  //
-      {192, 192, 192}, {255, 0, 0},     {255, 128, 0},   {255, 255, 0},
-      {0, 255, 0},     {0, 255, 255},   {0, 0, 255},     {255, 0, 255},  //
-      {128, 128, 128}, {192, 0, 0},     {192, 64, 0},    {192, 192, 0},
-      {0, 192, 0},     {0, 192, 192},   {0, 0, 192},     {192, 0, 192},  //
-      {64, 64, 64},    {128, 0, 0},     {128, 64, 0},    {128, 128, 0},
-      {0, 128, 0},     {0, 128, 128},   {0, 0, 128},     {128, 0, 128},  //
-      {0, 0, 0},       {64, 0, 0},      {128, 64, 64},   {64, 64, 0},
-      {0, 64, 0},      {0, 64, 64},     {0, 0, 64},      {64, 0, 64},  //
-  };
   std::vector<Expected> all = {
       {"Label1", 0, Kind::kLabel, {112, 0, 337, 25}, "Velmora", light_orange},
       {"Label1", 1, Kind::kLabel, {16, 40, 113, 17}, "Изберете цвят", light_orange},
@@ -120,7 +106,7 @@ std::vector<Expected> ExpectedControls() {
                    Kind::kButton,
                    {8 + 16 * (k % 8), 64 + 16 * (k / 8), 17, 17},
                    "",
-                   QColor(kPalette[k][0], kPalette[k][1], kPalette[k][2])});
+                   QColor(kPaletteRgb[k].r, kPaletteRgb[k].g, kPaletteRgb[k].b)});
   }
   const char* const kSample = "X..XXXX.X..X...XX..X...XX..X...XX..XXXX.X..X....X..X....X..X....";
   for (int i = 0; i < 64; ++i) {
