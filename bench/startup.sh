@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Start-up time to a visible window, and peak memory, of Velmora next to a blank Qt window of
-# the same size. Runs alternate between the two, so that a busy machine weighs on both alike.
+# Start-up time to a visible window, and peak memory, of Velmora next to a Qt window of
+# the same size showing one line of text. Runs alternate between the two, so that a busy machine weighs on both alike.
 # Run inside an X server, on a build made with -DVELMORA_BENCH=ON:
 #   xvfb-run -a bench/startup.sh build/bench [runs]
 set -euo pipefail
