@@ -1,0 +1,20 @@
+# Cross-builds Velmora.exe for Windows with Debian's mingw-w64 (the -posix compilers, whose C++
+# library has std::mutex and std::thread); tests run under Wine. Included by one file a
+# processor, which sets VELMORA_MINGW_PROCESSOR and VELMORA_WINE_LOADER.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${VELMORA_MINGW_PROCESSOR})
+set(triplet ${VELMORA_MINGW_PROCESSOR}-w64-mingw32)
+set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
+set(CMAKE_RC_COMPILER ${triplet}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Self-contained: the C and C++ runtimes are linked in, so only Windows' own DLLs are needed;
+# what the program does not use is left out, and the file carries no symbols.
+set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -s")
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../../tools/wine.sh;${VELMORA_WINE_LOADER}")
