@@ -33,10 +33,15 @@ pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 
 "$@" "$exe" &
 pid=$!
-until_true 90 one_window || {
-  running || { wait "$pid"; status=$?; [ "$status" -eq 77 ] && exit 77; fail "ended with status $status"; }
-  fail "no window titled \"$caption\" appeared"
-}
+shown_or_ended() { one_window || ! running; }
+until_true 90 shown_or_ended
+if ! running; then
+  wait "$pid"
+  status=$?
+  [ "$status" -eq 77 ] && exit 77  # Wine cannot run it here, and said so
+  fail "ended with status $status before its window appeared"
+fi
+one_window || fail "no window titled \"$caption\" appeared"
 window=$(windows)
 info=$(xwininfo -id "$window")
 value() { sed -n "s/^ *$1: *//p" <<<"$info"; }
