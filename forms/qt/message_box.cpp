@@ -35,6 +35,7 @@ void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
   Answerer() = std::move(answerer);
 }
 
+// Qt has no help system to hand the box's help file and context to.
 MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box) {
   QMessageBox dialog(parent);
   dialog.setWindowModality(Qt::ApplicationModal);
@@ -42,7 +43,6 @@ MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box) {
   dialog.setTextFormat(Qt::PlainText);
   dialog.setWindowTitle(ToQString(box.title));
   dialog.setText(ToQString(box.prompt));
-  // Qt has no help system to hand the help context to.
   Caption(dialog.addButton(QMessageBox::Ok), ButtonCaptions().ok);
   if (box.buttons == MsgBoxButtons::kOkCancel) {
     Caption(dialog.addButton(QMessageBox::Cancel), ButtonCaptions().cancel);
