@@ -70,19 +70,56 @@ bool IsGraphicalButton(HWND window) {
          (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
 }
 
+// Controls whose behaviour the form changes keep their own window procedure under this
+// property and get their messages through a procedure of the form's.
+void Subclass(HWND window, WNDPROC procedure) {
+  SetPropW(window, kOriginalProc,
+           reinterpret_cast<HANDLE>(
+               SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure))));
+}
+
+LRESULT CallOriginal(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, kOriginalProc));
+  if (message == WM_NCDESTROY) RemovePropW(window, kOriginalProc);
+  return CallWindowProcW(original, window, message, wparam, lparam);
+}
+
 // A read-only box of several lines wants every key, Tab too; the user must be able to Tab
 // out of it, so it is told to leave Tab to the dialog manager.
 LRESULT CALLBACK LetTabThrough(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, kOriginalProc));
-  LRESULT result = CallWindowProcW(original, window, message, wparam, lparam);
+  LRESULT result = CallOriginal(window, message, wparam, lparam);
   if (message == WM_GETDLGCODE) {
     const auto* key = reinterpret_cast<const MSG*>(lparam);
-    if (!key || key->wParam == VK_TAB)
+    if (!key || key->wParam == VK_TAB) {
       result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
-  } else if (message == WM_NCDESTROY) {
-    RemovePropW(window, kOriginalProc);
+    }
   }
   return result;
+}
+
+// A label tells of a click when the button is pressed on it; a click is a press and a
+// release on the label, as with a button, so the label holds the mouse from the press and
+// reports the click on a release inside it.
+LRESULT CALLBACK ClickOnRelease(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetCapture(window);
+      return 0;
+    case WM_LBUTTONUP:
+      if (GetCapture() == window) {
+        ReleaseCapture();
+        RECT area;
+        GetClientRect(window, &area);
+        const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+        if (PtInRect(&area, at)) {
+          SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), STN_CLICKED),
+                       reinterpret_cast<LPARAM>(window));
+        }
+      }
+      return 0;
+  }
+  return CallOriginal(window, message, wparam, lparam);
 }
 
 struct WindowKind {
@@ -430,11 +467,8 @@ Control& Win32Form::AddControl(const ControlRow& row) {
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleW(nullptr), nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row.font)), FALSE);
-  if (row.kind == ControlKind::kTextBox && row.multi_line) {
-    SetPropW(child, kOriginalProc,
-             reinterpret_cast<HANDLE>(SetWindowLongPtrW(
-                 child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LetTabThrough))));
-  }
+  if (row.kind == ControlKind::kTextBox && row.multi_line) Subclass(child, LetTabThrough);
+  if (row.kind == ControlKind::kLabel) Subclass(child, ClickOnRelease);
   auto& control = controls_.emplace_back(std::make_unique<Win32Control>(row, child));
   control->AttachToolTips(tooltips_);
   control->SetText(row.text);
