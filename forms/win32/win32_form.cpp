@@ -399,10 +399,9 @@ void Win32Form::ResizeToClientArea() {
 
 void Win32Form::ChangeDpi(UINT dpi, const RECT* suggested) {
   dpi_ = dpi;
-  for (auto& [font, handle] : fonts_) {
-    DeleteObject(handle);
-    handle = MakeFont(font, dpi_);
-  }
+  // The controls take the fonts made for the new DPI before the old ones are deleted.
+  std::vector<std::pair<Font, HFONT>> old_fonts;
+  old_fonts.swap(fonts_);
   SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ResizeToClientArea();
@@ -413,6 +412,7 @@ void Win32Form::ChangeDpi(UINT dpi, const RECT* suggested) {
     SendMessageW(control->window(), WM_SETFONT,
                  reinterpret_cast<WPARAM>(FontFor(control->row().font)), TRUE);
   }
+  for (auto& [font, handle] : old_fonts) DeleteObject(handle);
 }
 
 void Win32Form::SetCaption(std::string_view caption) {
