@@ -1,8 +1,14 @@
 #include "window/assignment_text.h"
 
+#include <array>
+#include <string_view>
+
 namespace velmora {
 
-const std::array<std::string_view, 28> kAssignmentLines = {
+namespace {
+
+// Line by line; trailing blanks belong to the lines.
+constexpr std::array<std::string_view, 28> kAssignmentLines = {
     "Един от най-ценените параметри на матричния принтер е ниската ",
     "стойност за цена на страница.,т.к  използва една от най-старите ",
     "технологии за печат. При серийния матричен принтер глава с ",
@@ -32,6 +38,8 @@ const std::array<std::string_view, 28> kAssignmentLines = {
     "месечно натоварване PPM (брой страници на месец);",
     "живот на главата (брой отпечатани знаци) и др.",
 };
+
+}  // namespace
 
 std::string AssignmentText() {
   std::string text;

@@ -162,7 +162,6 @@ Win32Control::Win32Control(const ControlRow& row, HWND window)
     : row_(row), array_(row.array), window_(window) {
   row_.array = array_;
   if (row.back_color) SetBackColor(*row.back_color);
-  caption_ = Widen(row.text);
 }
 
 Win32Control::~Win32Control() {

@@ -54,7 +54,6 @@ class FakeForm : public forms::Form {
   FakeControl& At(const std::string& array, int index) const {
     return *by_name_.at({array, index});
   }
-  const std::vector<std::unique_ptr<FakeControl>>& controls() const { return controls_; }
   const std::vector<forms::MsgBoxRequest>& boxes() const { return boxes_; }
   std::pair<forms::Twips, forms::Twips> client_size() const { return size_; }
   ColorValue back_color() const { return back_color_; }
