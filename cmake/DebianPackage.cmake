@@ -2,7 +2,7 @@
 #   cpack -G DEB --config BUILD/CPackConfig.cmake   (tools/package.sh does it all)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VERSION ${VELMORA_VERSION_TEXT})  # the version the program shows
 set(CPACK_PACKAGE_VENDOR "Velmora")
 set(CPACK_PACKAGE_CONTACT "Velmora maintainers <maintainers@velmora.example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "character designer for 8-pin dot-matrix printers")
@@ -16,5 +16,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.velmora.example.com")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Depends from dpkg-shlibdeps
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Depends from dpkg-shlibdeps, and:
+# the metric twins of the window's fonts, Times New Roman and Arial (for MS Sans Serif):
+# without them the texts are set in wider faces and clipped.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# Qt's Wayland plugin, for a window of its own in a Wayland session rather than through
+# XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)

@@ -18,6 +18,10 @@ using Twips = int;
 constexpr Twips kTwipsPerPixel = 15;
 
 enum class ControlKind { kGraphicalButton, kLabel, kTextBox };
+
+/// The text of a control whose face the layout fixes: black, as the face was chosen for,
+/// whatever the desktop's theme. Controls left to the platform take face and text from it.
+constexpr ColorValue kTextOnFixedFace = kBlack;
 enum class Alignment { kLeft, kCenter };
 
 struct Font {
@@ -33,7 +37,7 @@ struct ControlRow {
   int index = 0;
   ControlKind kind = ControlKind::kLabel;
   Twips left = 0, top = 0, width = 0, height = 0;
-  std::optional<ColorValue> back_color{};  // none: the platform's default
+  std::optional<ColorValue> back_color{};  // none: the platform's face and text colours
   std::string text{};                      // caption of a button or label, text of a text box
   Alignment alignment = Alignment::kCenter;
   const Font* font = nullptr;  // none: the form's font

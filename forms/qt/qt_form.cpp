@@ -35,9 +35,12 @@ QFont ToQFont(const Font& font) {
   return converted;
 }
 
-// The role of the palette that shows a control's background.
+// The roles of the palette that show a control's background and its text.
 QPalette::ColorRole BackgroundRole(ControlKind kind) {
   return kind == ControlKind::kTextBox ? QPalette::Base : QPalette::Window;
+}
+QPalette::ColorRole ForegroundRole(ControlKind kind) {
+  return kind == ControlKind::kTextBox ? QPalette::Text : QPalette::WindowText;
 }
 
 }  // namespace
@@ -49,6 +52,7 @@ void QtControl::SetBackColor(ColorValue color) {
   }
   QPalette palette = widget_->palette();
   palette.setColor(BackgroundRole(kind_), ToQColor(color));
+  palette.setColor(ForegroundRole(kind_), ToQColor(kTextOnFixedFace));
   widget_->setPalette(palette);
   widget_->setAutoFillBackground(true);
 }

@@ -43,7 +43,7 @@ void GraphicalButton::paintEvent(QPaintEvent*) {
   painter.restore();
 
   if (!text().isEmpty()) {
-    painter.setPen(isEnabled() ? Qt::black : Qt::gray);
+    painter.setPen(isEnabled() ? ToQColor(kTextOnFixedFace) : Qt::gray);
     painter.drawText(rect().translated(sunk ? 1 : 0, sunk ? 1 : 0), Qt::AlignCenter, text());
   }
   if (hasFocus()) {

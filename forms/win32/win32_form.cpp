@@ -337,7 +337,7 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item) const {
     RECT text = face;
     if (sunk) OffsetRect(&text, 1, 1);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, enabled ? RGB(0, 0, 0) : RGB(128, 128, 128));
+    SetTextColor(dc, enabled ? ToColorRef(kTextOnFixedFace) : RGB(128, 128, 128));
     DrawTextW(dc, control->caption().c_str(), -1, &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
@@ -361,10 +361,13 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item) const {
 LRESULT Win32Form::ColorStatic(HDC dc, HWND child) const {
   const Win32Control* control = ControlOf(child);
   if (control && control->back_brush()) {
+    SetTextColor(dc, ToColorRef(kTextOnFixedFace));
     SetBkColor(dc, ToColorRef(*control->back_color()));
     return reinterpret_cast<LRESULT>(control->back_brush());
   }
-  // Read-only text boxes keep the white of a text box, as the Qt window shows them.
+  // Read-only text boxes keep the colours of a text box, face and text together, as the Qt
+  // window shows them; a dark scheme makes both dark and light.
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, GetSysColor(COLOR_WINDOW));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }

@@ -2,7 +2,8 @@
 # Installs the build into a temporary prefix and checks what lands there, and that the
 # desktop entry and the AppStream metadata pass their validators. With --package, also
 # builds the Debian package and checks that it holds the same files under /usr, depends on
-# the Qt 6 libraries and passes lintian without error.
+# the Qt 6 libraries and the fonts, recommends Qt's Wayland plugin, has the program's version
+# and passes lintian without error.
 # Usage: install_test.sh BUILD-DIR APP-ID [--package]
 set -euo pipefail
 build=$1
@@ -34,6 +35,11 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 same_files "the install" "$(cd "$prefix" && find . -type f | sort)"
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
+# Menus in other languages show the untagged comment: it is English, the Bulgarian one tagged.
+desktop=$prefix/share/applications/$id.desktop
+grep -qx 'Comment=Design a character for an 8-pin dot-matrix printer' "$desktop" &&
+  grep -q '^Comment\[bg\]=Проектиране' "$desktop" ||
+  { echo "the desktop entry lacks an English Comment and a Comment[bg]" >&2; exit 1; }
 echo "install layout and validators passed"
 [ "${3:-}" = --package ] || exit 0
 
@@ -42,8 +48,16 @@ deb=$(echo "$work"/package/velmora_*_*.deb)
 [ -f "$deb" ] || { echo "no velmora_<version>_<arch>.deb was made" >&2; exit 1; }
 same_files "the package" "$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./usr/|./|' | sort)"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6core6 libqt6gui6 libqt6widgets6; do
-  grep -q "$library" <<<"$depends" || { echo "Depends lacks $library: $depends" >&2; exit 1; }
+for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation; do
+  grep -qw "$package" <<<"$depends" || { echo "Depends lacks $package: $depends" >&2; exit 1; }
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -qw qt6-wayland <<<"$recommends" || { echo "Recommends lacks qt6-wayland: $recommends" >&2; exit 1; }
+# One version everywhere: the package's is the program's, as its metadata gives it.
+version=$(dpkg-deb -f "$deb" Version)
+release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$prefix/share/metainfo/$id.metainfo.xml")
+[ "$version" = "$release" ] || { echo "package version $version, AppStream release $release" >&2; exit 1; }
+zcat "$prefix/share/doc/velmora/changelog.gz" | head -1 | grep -qF "velmora ($version)" ||
+  { echo "the changelog is not of version $version" >&2; exit 1; }
 lintian --fail-on error "$deb"
-echo "$(basename "$deb") passed: files, Depends and lintian"
+echo "$(basename "$deb") passed: files, Depends, Recommends, version and lintian"

@@ -13,6 +13,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -380,6 +383,65 @@ TEST_F(QtMainWindowTest, FramesHugTheButtonEdgesAtAnyScale) {
   const QPoint red_button = centre("Command3", 0) - QPoint(30 * ratio, 0);  // left of the caption
   EXPECT_EQ(tail(RunsToTheBackground(image, red_button, {0, 1})), Runs{dark});
   EXPECT_EQ(tail(RunsToTheBackground(image, red_button, {0, -1})), Runs{light});
+}
+
+// The contrast of two colours as the web's accessibility guidelines define it, 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto linear = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A widget's face, its commonest colour, and the contrast of its text on it: of the pixel
+// that stands out from the face most.
+std::pair<QColor, double> FaceAndTextContrast(QWidget* widget) {
+  const QImage image = widget->grab().toImage();
+  std::map<QRgb, int> counts;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+  }
+  const QColor face(std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                      return a.second < b.second;
+                    })->first);
+  double best = 1;
+  for (const auto& [pixel, count] : counts) best = std::max(best, Contrast(face, QColor(pixel)));
+  return {face, best};
+}
+
+TEST(QtThemeTest, EveryTextStaysReadableInADarkTheme) {
+  const QPalette light = QApplication::palette();
+  QPalette dark(QColor(53, 53, 53), QColor(45, 45, 45));  // buttons and window
+  dark.setColor(QPalette::WindowText, Qt::white);
+  dark.setColor(QPalette::ButtonText, Qt::white);
+  dark.setColor(QPalette::Base, QColor(30, 30, 30));
+  dark.setColor(QPalette::Text, Qt::white);
+  QApplication::setPalette(dark);
+  {
+    forms::qt::QtForm form;
+    MainWindow window(form);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.window()));
+    for (QWidget* widget : form.window()->findChildren<QWidget*>()) {
+      const bool label = qobject_cast<const QLabel*>(widget) && !TextOf(widget).isEmpty();
+      const bool text_box =
+          qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
+      if (!widget->isVisible() || !(label || text_box)) continue;
+      SCOPED_TRACE(widget->objectName().toStdString());
+      const auto [face, contrast] = FaceAndTextContrast(widget);
+      EXPECT_GE(contrast, 4.5) << "face " << face.name().toStdString();
+      // The text boxes follow the theme, face and text together.
+      if (text_box) {
+        EXPECT_EQ(face, QColor(30, 30, 30));
+      }
+    }
+  }
+  QApplication::setPalette(light);
 }
 
 TEST_F(QtMainWindowTest, HotspotOpensTheNoteInARealMessageBox) {
