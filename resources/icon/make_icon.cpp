@@ -1,6 +1,8 @@
 // Draws the window icon from hamburger.txt (32 rows of 32 characters, one per pixel) and
-// writes the files made from it: PNGs for the icon theme and the 256-colour Windows icon.
-//   make_icon PICTURE OUTPUT-DIR
+// writes the files made from it: PNGs for the icon theme and the 256-colour Windows icon,
+// or with --raw the window icon's sizes as bare RGBA pixels, which the program shows without
+// decoding anything.
+//   make_icon [--raw] PICTURE OUTPUT-DIR
 #include <QFile>
 #include <QImage>
 #include <QTextStream>
@@ -98,30 +100,55 @@ std::vector<char> IcoFile(const QImage& picture) {
   return out;
 }
 
+// The sizes of a title bar and a task switcher.
+QImage Scaled(const QImage& picture, int size) {
+  return size == kSize
+             ? picture
+             : picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+bool WriteFile(const QString& path, const char* data, qint64 size) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(data, size) == size;
+}
+
+// velmora-SIZE.rgba: SIZE x SIZE pixels, top row first, four bytes each: red, green, blue, alpha.
+bool WriteRaw(const QImage& picture, const QString& dir) {
+  bool ok = true;
+  for (const int size : {16, 32, 48}) {
+    const QImage pixels = Scaled(picture, size).convertToFormat(QImage::Format_RGBA8888);
+    ok &= WriteFile(dir + QStringLiteral("/velmora-%1.rgba").arg(size),
+                    reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes());
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s PICTURE OUTPUT-DIR\n", argv[0]);
+  const bool raw = argc == 4 && QByteArray(argv[1]) == "--raw";
+  if (argc != 3 && !raw) {
+    std::fprintf(stderr, "usage: %s [--raw] PICTURE OUTPUT-DIR\n", argv[0]);
     return 2;
   }
-  const QImage picture = ReadPicture(QString::fromLocal8Bit(argv[1]));
+  const char* picture_path = argv[argc - 2];
+  const QImage picture = ReadPicture(QString::fromLocal8Bit(picture_path));
   if (picture.isNull()) {
-    std::fprintf(stderr, "%s is not 32 rows of 32 known characters\n", argv[1]);
+    std::fprintf(stderr, "%s is not 32 rows of 32 known characters\n", picture_path);
     return 1;
   }
-  const QString dir = QString::fromLocal8Bit(argv[2]);
+  const QString dir = QString::fromLocal8Bit(argv[argc - 1]);
+  if (raw) {
+    if (WriteRaw(picture, dir)) return 0;
+    std::fprintf(stderr, "could not write the raw icon files to %s\n", argv[argc - 1]);
+    return 1;
+  }
   bool ok = picture.save(dir + "/velmora-32.png");
-  ok &= picture.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .save(dir + "/velmora-16.png");
-  ok &= picture.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .save(dir + "/velmora-48.png");
+  ok &= Scaled(picture, 16).save(dir + "/velmora-16.png");
+  ok &= Scaled(picture, 48).save(dir + "/velmora-48.png");
   ok &= picture.scaled(256, 256).save(dir + "/velmora-256.png");  // crisp: 8 x 8 per pixel
   const std::vector<char> ico = IcoFile(picture);
-  QFile ico_file(dir + "/velmora.ico");
-  ok &= ico_file.open(QIODevice::WriteOnly) &&
-        ico_file.write(ico.data(), static_cast<qint64>(ico.size())) ==
-            static_cast<qint64>(ico.size());
-  if (!ok) std::fprintf(stderr, "could not write the icon files to %s\n", argv[2]);
+  ok &= WriteFile(dir + "/velmora.ico", ico.data(), static_cast<qint64>(ico.size()));
+  if (!ok) std::fprintf(stderr, "could not write the icon files to %s\n", argv[argc - 1]);
   return ok ? 0 : 1;
 }
