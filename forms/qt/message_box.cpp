@@ -1,5 +1,6 @@
 #include "forms/qt/message_box.h"
 
+#include <QEvent>
 #include <QPushButton>
 
 #include "forms/qt/qt_form.h"
@@ -21,6 +22,23 @@ Captions& ButtonCaptions() {
   return captions;
 }
 
+// QMessageBox fixes its size to its contents whenever it is shown or laid out again; through
+// a Wayland compositor a maximize request would then end the program (see
+// QtForm::SetClientSize), so there the box keeps that size as its least and may grow.
+class MessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  bool event(QEvent* event) override {
+    const bool handled = QMessageBox::event(event);
+    if (IsWayland() && (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)) {
+      setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    return handled;
+  }
+};
+
 void Caption(QAbstractButton* button, const QString& caption) {
   if (!caption.isEmpty()) button->setText(caption);
 }
@@ -37,7 +55,7 @@ void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
 
 // Qt has no help system to hand the box's help file and context to.
 MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box) {
-  QMessageBox dialog(parent);
+  MessageBox dialog(parent);
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.setIcon(QMessageBox::NoIcon);
   dialog.setTextFormat(Qt::PlainText);

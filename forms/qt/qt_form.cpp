@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -46,6 +47,10 @@ QPalette::ColorRole ForegroundRole(ControlKind kind) {
 }
 
 }  // namespace
+
+bool IsWayland() {
+  return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 void QtControl::SetBackColor(ColorValue color) {
   if (auto* button = qobject_cast<GraphicalButton*>(widget_)) {
@@ -114,7 +119,16 @@ std::string QtForm::Caption() const {
 }
 
 void QtForm::SetClientSize(Twips width, Twips height) {
-  window_->setFixedSize(ToPixels(width), ToPixels(height));
+  const QSize size(ToPixels(width), ToPixels(height));
+  if (!IsWayland()) {
+    window_->setFixedSize(size);
+    return;
+  }
+  // A Wayland compositor ends a client whose window does not take the size it is told, as
+  // that of a maximized window; and Qt 6.4 draws a maximize button on fixed-size windows all
+  // the same. So here the window can grow, its controls staying where they are at its top left.
+  window_->setMinimumSize(size);
+  window_->resize(size);
 }
 
 void QtForm::SetBackColor(ColorValue color) {

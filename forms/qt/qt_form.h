@@ -17,6 +17,8 @@ QColor ToQColor(ColorValue color);
 int ToPixels(Twips twips);
 /// UTF-8 with CR LF line breaks to the QString Qt shows (line breaks as LF).
 QString ToQString(std::string_view text);
+/// Whether the windows are shown through a Wayland compositor.
+bool IsWayland();
 
 /// A control made from a layout row; `widget` is the Qt widget that shows it.
 class QtControl : public Control {
