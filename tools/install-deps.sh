@@ -10,7 +10,7 @@ run_packages=(cmake g++ make pkgconf qt6-base-dev libxcb1-dev fonts-liberation)
 package_packages=(dpkg-dev file)
 windows_packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix)
 test_packages=(libgtest-dev googletest libbenchmark-dev libx11-dev xvfb xauth xdotool x11-utils
-               imagemagick desktop-file-utils appstream lintian wine64 icoutils)
+               imagemagick desktop-file-utils appstream lintian wine64 icoutils weston qt6-wayland)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;
