@@ -12,7 +12,8 @@ int main(int, char** argv) {
     // Named as it was started, so that the hint works as typed.
     std::fprintf(stderr,
                  "Velmora needs a display for its window and cannot reach one: %s.\n"
-                 "Run it in a virtual X server, for example: xvfb-run -a %s\n",
+                 "Run it in a virtual X server, for example: xvfb-run -a %s\n"
+                 "(xvfb-run comes with the Debian package xvfb).\n",
                  tried->c_str(), argv[0] ? argv[0] : "velmora");
     return 1;
   }

@@ -16,7 +16,8 @@ expect_message() {  # what the message must name, then the environment
            timeout 20 "$work/started-as" 2>&1)
   status=$?
   if [ "$status" -ne 1 ] || ! grep -qF -- "$names" <<<"$output" ||
-     ! grep -qF "xvfb-run -a $work/started-as" <<<"$output" || grep -q 'Reinstalling' <<<"$output"; then
+     ! grep -qF "xvfb-run -a $work/started-as" <<<"$output" || ! grep -qF 'package xvfb' <<<"$output" ||
+     grep -q 'Reinstalling' <<<"$output"; then
     echo "FAIL with $*: status $status, said: $output" >&2
     failures=$((failures + 1))
   fi
