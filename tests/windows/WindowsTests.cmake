@@ -10,3 +10,11 @@ add_test(NAME wine_smoke
           ${CMAKE_CROSSCOMPILING_EMULATOR})
 set_tests_properties(wine_smoke PROPERTIES FIXTURES_REQUIRED wine_prefix SKIP_RETURN_CODE 77
   ENVIRONMENT "${VELMORA_WINE_ENVIRONMENT}" TIMEOUT 240)
+
+# A dark colour scheme; it changes the prefix's colours while it runs, so it runs alone.
+add_test(NAME wine_dark_colors
+  COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+          ${CMAKE_CURRENT_LIST_DIR}/wine_dark_colors_test.sh $<TARGET_FILE:velmora>
+          ${CMAKE_CROSSCOMPILING_EMULATOR})
+set_tests_properties(wine_dark_colors PROPERTIES FIXTURES_REQUIRED wine_prefix SKIP_RETURN_CODE 77
+  RUN_SERIAL TRUE ENVIRONMENT "${VELMORA_WINE_ENVIRONMENT}" TIMEOUT 240)
