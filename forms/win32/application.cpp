@@ -29,8 +29,8 @@ std::unique_ptr<Form> Application::NewForm() {
 int Application::Run() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (win32::ClickFocusedButtonOnEnter(message)) continue;
-    // The dialog manager gives the form Tab, Shift+Tab, the arrows and Space.
+    if (win32::HandleButtonKey(message)) continue;
+    // The dialog manager gives the form Tab, Shift+Tab and Space.
     HWND form = GetAncestor(message.hwnd, GA_ROOT);
     if (form && IsDialogMessageW(form, &message)) continue;
     TranslateMessage(&message);

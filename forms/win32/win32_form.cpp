@@ -85,10 +85,13 @@ LRESULT CallOriginal(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 // A read-only box of several lines wants every key, Tab too; the user must be able to Tab
-// out of it, so it is told to leave Tab to the dialog manager.
+// out of it, so it is told to leave Tab to the dialog manager. Nor does it ask to have all
+// its text selected when Tab brings the focus, which would scroll it to its end: the reader
+// finds it as it was.
 LRESULT CALLBACK LetTabThrough(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   LRESULT result = CallOriginal(window, message, wparam, lparam);
   if (message == WM_GETDLGCODE) {
+    result &= ~DLGC_HASSETSEL;
     const auto* key = reinterpret_cast<const MSG*>(lparam);
     if (!key || key->wParam == VK_TAB) {
       result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
@@ -298,9 +301,18 @@ Win32Control* Win32Form::ControlOf(HWND child) const {
   return controls_[place]->window() == child ? controls_[place].get() : nullptr;
 }
 
+Win32Control* Win32Form::Find(std::string_view array, int index) const {
+  for (const auto& control : controls_) {
+    if (control->row().array == array && control->row().index == index) return control.get();
+  }
+  return nullptr;
+}
+
 void Win32Form::Command(HWND child, UINT code) {
   const Win32Control* control = ControlOf(child);
-  if (!control) return;
+  // A disabled control takes no click from anywhere, as in Qt: a BM_CLICK sent to it, from
+  // an automation tool or a screen reader's default action, still makes it notify.
+  if (!control || !IsWindowEnabled(child)) return;
   // A quick second click on a button comes as a double click: it is a click all the same.
   const ControlKind kind = control->row().kind;
   const bool click =
@@ -519,11 +531,58 @@ void Win32Form::Show() {
   UpdateWindow(window_);
 }
 
-bool ClickFocusedButtonOnEnter(const MSG& message) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) return false;
-  if (!IsGraphicalButton(message.hwnd)) return false;
-  SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+bool Win32Form::MoveFocus(HWND from, Arrow arrow) const {
+  const Win32Control* control = ControlOf(from);
+  if (!control) return false;
+  // The array's elements by index, as Qt keeps the buttons of a group.
+  std::vector<ArrowStop> stops;
+  std::vector<HWND> windows;
+  for (const auto& other : controls_) {
+    const ControlRow& row = other->row();
+    if (row.array != control->row().array || row.index < 0) continue;
+    if (row.index >= static_cast<int>(stops.size())) {
+      stops.resize(static_cast<size_t>(row.index) + 1, ArrowStop{0, 0, 0, 0, false});
+      windows.resize(stops.size());
+    }
+    ArrowStop stop = StopOf(row);
+    stop.takes_focus = IsWindowEnabled(other->window()) && IsWindowVisible(other->window());
+    stops[static_cast<size_t>(row.index)] = stop;
+    windows[static_cast<size_t>(row.index)] = other->window();
+  }
+  const int to = ArrowTarget(stops, control->row().index, arrow);
+  if (to >= 0) SetFocus(windows[static_cast<size_t>(to)]);
   return true;
+}
+
+bool HandleButtonKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || !IsGraphicalButton(message.hwnd)) return false;
+  Arrow arrow;
+  switch (message.wParam) {
+    case VK_RETURN:
+      // One press, one click: a key held down repeats its WM_KEYDOWN with bit 30 set.
+      if (!(message.lParam & (1 << 30))) SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+      return true;
+    case VK_LEFT:
+      arrow = Arrow::kLeft;
+      break;
+    case VK_RIGHT:
+      arrow = Arrow::kRight;
+      break;
+    case VK_UP:
+      arrow = Arrow::kUp;
+      break;
+    case VK_DOWN:
+      arrow = Arrow::kDown;
+      break;
+    default:
+      return false;
+  }
+  HWND parent = GetParent(message.hwnd);
+  wchar_t parent_class[16] = {};
+  GetClassNameW(parent, parent_class, 16);
+  if (lstrcmpW(parent_class, kFormClass) != 0) return false;
+  const auto* form = reinterpret_cast<const Win32Form*>(GetWindowLongPtrW(parent, GWLP_USERDATA));
+  return form && form->MoveFocus(message.hwnd, arrow);
 }
 
 }  // namespace velmora::forms::win32

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "forms/arrow_keys.h"
 #include "forms/form.h"
 
 namespace velmora::forms::win32 {
@@ -61,6 +62,11 @@ class Win32Form : public Form {
   Win32Form& operator=(const Win32Form&) = delete;
 
   HWND window() const { return window_; }
+  /// The control that is element `index` of `array`, or nullptr.
+  Win32Control* Find(std::string_view array, int index) const;
+  /// Moves the focus from the control `from` by `arrow` within its array, as far as anything
+  /// lies that way; false when `from` is none of this form's controls.
+  bool MoveFocus(HWND from, Arrow arrow) const;
 
   void SetCaption(std::string_view caption) override;
   std::string Caption() const override;
@@ -100,8 +106,9 @@ class Win32Form : public Form {
   std::vector<Control*> tab_order_;
 };
 
-/// Return and Enter click the graphical button that has the focus, as Space does; the message
+/// The keys of the graphical button that has the focus: Return and Enter click it, as Space
+/// does, once a press; the arrow keys move the focus within its control array. The message
 /// loop hands every message here first. True when the key was taken.
-bool ClickFocusedButtonOnEnter(const MSG& message);
+bool HandleButtonKey(const MSG& message);
 
 }  // namespace velmora::forms::win32

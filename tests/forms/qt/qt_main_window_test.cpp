@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/arrow_keys.h"
 #include "forms/qt/message_box.h"
 #include "forms/qt/qt_form.h"
 #include "forms/qt/widgets.h"
@@ -312,6 +313,64 @@ TEST_F(QtMainWindowTest, KeyboardWalksTheTabOrderAndClicksWithSpaceReturnAndEnte
   EXPECT_EQ(ValueBox(3), "0");
   press(Widget("Command1", 8), Qt::Key_Return);  // takes no focus, so no key either
   EXPECT_EQ(Button("Command2", 8)->FaceColor(), QColor(255, 255, 255));
+}
+
+// Where an arrow key takes the focus in the palette and the matrix, worked out by hand from
+// their places; -1: it stays. Light grey (8) and white (0) take no focus.
+TEST_F(QtMainWindowTest, ArrowKeysMoveByPlaceWithinTheirArray) {
+  struct Move {
+    const char* array;
+    int from;
+    Qt::Key key;
+    int to;
+  };
+  const Move moves[] = {
+      {"Command1", 9, Qt::Key_Right, 10}, {"Command1", 10, Qt::Key_Left, 9},
+      {"Command1", 10, Qt::Key_Down, 18}, {"Command1", 18, Qt::Key_Up, 10},
+      {"Command1", 7, Qt::Key_Right, -1}, {"Command1", 47, Qt::Key_Down, -1},
+      {"Command1", 3, Qt::Key_Up, -1},    {"Command1", 40, Qt::Key_Left, -1},
+      {"Command1", 2, Qt::Key_Left, 1},   {"Command1", 1, Qt::Key_Left, 16},
+      {"Command1", 16, Qt::Key_Up, 9},    {"Command1", 9, Qt::Key_Left, 16},
+      {"Command2", 0, Qt::Key_Up, 1},     {"Command2", 7, Qt::Key_Up, -1},
+      {"Command2", 8, Qt::Key_Down, -1},  {"Command2", 13, Qt::Key_Down, 12},
+      {"Command2", 3, Qt::Key_Right, 11}, {"Command2", 59, Qt::Key_Left, 51},
+      {"Command2", 2, Qt::Key_Left, -1},  {"Command2", 63, Qt::Key_Right, -1},
+  };
+  for (const Move& move : moves) {
+    SCOPED_TRACE(std::string(move.array) + "(" + std::to_string(move.from) + ") key " +
+                 std::to_string(move.key));
+    QWidget* from = Widget(move.array, move.from);
+    from->setFocus();
+    QTest::keyClick(from, move.key);
+    EXPECT_EQ(QApplication::focusWidget(), move.to < 0 ? from : Widget(move.array, move.to));
+  }
+  EXPECT_EQ(ValueBox(0), "255") << "no arrow clicks";
+}
+
+// The forms layer's own arrow rule, which the Win32 window follows, moves as Qt does for every
+// element and arrow.
+TEST_F(QtMainWindowTest, ArrowRuleOfTheFormsLayerMatchesQt) {
+  const std::vector<forms::ControlRow> layout = MainWindowLayout(window_->grid());
+  const std::pair<Qt::Key, forms::Arrow> arrows[] = {{Qt::Key_Left, forms::Arrow::kLeft},
+                                                     {Qt::Key_Right, forms::Arrow::kRight},
+                                                     {Qt::Key_Up, forms::Arrow::kUp},
+                                                     {Qt::Key_Down, forms::Arrow::kDown}};
+  for (const char* array : {"Command1", "Command2"}) {
+    std::vector<forms::ArrowStop> stops;
+    for (const forms::ControlRow& row : layout) {
+      if (row.array == array) stops.push_back(forms::StopOf(row));
+    }
+    for (int from = 0; from < static_cast<int>(stops.size()); ++from) {
+      if (!stops[from].takes_focus) continue;
+      for (const auto& [key, arrow] : arrows) {
+        Widget(array, from)->setFocus();
+        QTest::keyClick(Widget(array, from), key);
+        const int to = forms::ArrowTarget(stops, from, arrow);
+        EXPECT_EQ(QApplication::focusWidget(), Widget(array, to < 0 ? from : to))
+            << array << "(" << from << ") key " << key;
+      }
+    }
+  }
 }
 
 // How many pixels of the focus mark's top line stand out from the face: differ from it in
