@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "forms/win32/failure.h"
 #include "forms/win32/text.h"
 
 namespace velmora::forms::win32 {
@@ -236,15 +237,16 @@ Win32Form::Win32Form() {
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.lpszClassName = kFormClass;
-    RegisterClassExW(&window_class);
+    if (!RegisterClassExW(&window_class)) FailToCreate(L"the window class");
   }
-  window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, L"", kFormStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                            this);
+  window_ = CreateWindowChecked(WS_EX_CONTROLPARENT, kFormClass, L"", kFormStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, this,
+                                L"the window");
   dpi_ = DpiOf(window_);
-  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+  tooltips_ =
+      CreateWindowChecked(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, nullptr, L"the tooltips");
 }
 
 Win32Form::~Win32Form() {
@@ -476,10 +478,10 @@ Control& Win32Form::AddControl(const ControlRow& row) {
   const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (row.visible ? WS_VISIBLE : 0) |
                       (row.enabled ? 0 : WS_DISABLED);
   const int id = kFirstControlId + static_cast<int>(controls_.size());
-  HWND child = CreateWindowExW(kind.ex_style, kind.window_class, L"", style, place.left, place.top,
-                               place.right - place.left, place.bottom - place.top, window_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
+  HWND child =
+      CreateWindowChecked(kind.ex_style, kind.window_class, L"", style, place.left, place.top,
+                          place.right - place.left, place.bottom - place.top, window_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, L"a control");
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row.font)), FALSE);
   if (row.kind == ControlKind::kTextBox && row.multi_line) Subclass(child, LetTabThrough);
   if (row.kind == ControlKind::kLabel) Subclass(child, ClickOnRelease);

@@ -5,8 +5,11 @@
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
 
+#include <cstdio>
 #include <string>
 
+#include "forms/win32/failure.h"
+#include "forms/win32/text.h"
 #include "forms/win32/win32_form.h"
 #include "window/main_window.h"
 
@@ -109,6 +112,45 @@ TEST_F(Win32FormTest, TabbingIntoTheAssignmentKeepsItsPlaceAndSelectsNothing) {
   SendMessageW(Window("Text2", 0), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(end - start, 3u);
+}
+
+// Window makers that refuse windows of one class, as a system out of resources would.
+template <const wchar_t* kRefused>
+HWND WINAPI Refusing(DWORD ex_style, LPCWSTR window_class, LPCWSTR text, DWORD style, int left,
+                     int top, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     LPVOID param) {
+  const bool named = HIWORD(reinterpret_cast<ULONG_PTR>(window_class)) != 0;
+  if (named && lstrcmpiW(window_class, kRefused) == 0) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+  return CreateWindowExW(ex_style, window_class, text, style, left, top, width, height, parent,
+                         menu, instance, param);
+}
+constexpr wchar_t kFormClass[] = L"VelmoraForm";
+constexpr wchar_t kEditClass[] = L"Edit";
+
+void ToStandardError(const std::wstring& message) {
+  std::fprintf(stderr, "%s\n", forms::win32::Narrow(message).c_str());
+}
+
+TEST(Win32FailureDeathTest, AWindowThatCannotBeMadeEndsTheProgramWithStatusOne) {
+  ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+  EXPECT_EXIT(
+      {
+        forms::win32::SetFailureReporterForTesting(ToStandardError);
+        forms::win32::SetWindowMakerForTesting(Refusing<kFormClass>);
+        forms::win32::Win32Form form;
+      },
+      ::testing::ExitedWithCode(1), "cannot open its window: the window could not be created");
+  EXPECT_EXIT(
+      {
+        forms::win32::SetFailureReporterForTesting(ToStandardError);
+        forms::win32::SetWindowMakerForTesting(Refusing<kEditClass>);
+        forms::win32::Win32Form form;
+        MainWindow window(form);
+      },
+      ::testing::ExitedWithCode(1), "a control could not be created");
 }
 
 }  // namespace
