@@ -45,6 +45,10 @@ struct ControlRow {
   bool read_only = false;      // text boxes: the text can be selected and copied, not typed
   bool enabled = true;
   bool visible = true;
+  // Graphical buttons: the button has a state, on or off, that screen readers tell (a toggle
+  // button); it changes only through Control::SetChecked, never by a click.
+  bool checkable = false;
+  bool checked = false;
   std::string tool_tip{};
   std::string accessible_name{};  // none: the caption names the control
 };
@@ -60,6 +64,8 @@ class Control {
   virtual void SetEnabled(bool enabled) = 0;
   virtual void SetVisible(bool visible) = 0;
   virtual void SetAccessibleName(std::string_view name) = 0;
+  /// The state of a checkable button, as screen readers tell it; the screen shows no change.
+  virtual void SetChecked(bool checked) = 0;
 };
 
 enum class MsgBoxButtons { kOkOnly = 0, kOkCancel = 1 };

@@ -73,7 +73,8 @@ std::vector<ControlRow> MainWindowLayout(const GlyphGrid& grid) {
     rows.push_back({.array = "Command1", .index = k, .kind = kGraphicalButton,
                     .left = 120 + 240 * (k % 8), .top = 960 + 240 * (k / 8), .width = 255, .height = 255,
                     .back_color = GlyphGrid::PaletteColor(k), .font = &kPaletteFont,
-                    .enabled = IsPaletteEntryEnabled(k),
+                    .enabled = IsPaletteEntryEnabled(k), .checkable = true,
+                    .checked = GlyphGrid::PaletteColor(k) == grid.InkColor(),
                     .accessible_name = PaletteName(GlyphGrid::PaletteColor(k))});
   }
   rows.push_back({.array = "Command3", .index = 0, .kind = kGraphicalButton,
@@ -93,7 +94,8 @@ std::vector<ControlRow> MainWindowLayout(const GlyphGrid& grid) {
   for (int i = 0; i < kCellCount; ++i) {
     rows.push_back({.array = "Command2", .index = i, .kind = kGraphicalButton,
                     .left = 3600 + 360 * ColumnOf(i), .top = 840 + 360 * (7 - PinOf(i)), .width = 255, .height = 285,
-                    .back_color = grid.CellColor(i), .tool_tip = grid.CellTooltip(i),
+                    .back_color = grid.CellColor(i), .checkable = true, .checked = grid.IsCellOn(i),
+                    .tool_tip = grid.CellTooltip(i),
                     .accessible_name = CellName(i)});
   }
   rows.push_back({.array = "Label2", .index = 16, .kind = kLabel,
@@ -139,6 +141,7 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   const auto at = [&controls](std::string_view array, int index) {
     return controls.at({array, index});
   };
+  for (int k = 0; k < kPaletteSize; ++k) palette_[k] = at("Command1", k);
   for (int i = 0; i < kCellCount; ++i) cells_[i] = at("Command2", i);
   for (int c = 0; c < kColumnCount; ++c) value_boxes_[c] = at("Text2", c);
 
@@ -157,6 +160,7 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
 
   grid_.SetListener(this);
   LoadWindow(grid_);
+  ShowStates();
 }
 
 MainWindow::~MainWindow() {
@@ -165,6 +169,20 @@ MainWindow::~MainWindow() {
 
 void MainWindow::CellColorChanged(int cell, ColorValue color) {
   cells_[cell]->SetBackColor(color);
+  cells_[cell]->SetChecked(grid_.IsCellOn(cell));
+}
+
+// A new ink can switch cells on or off without changing their colour: white ink makes every
+// white cell count as on.
+void MainWindow::InkColorChanged(ColorValue) {
+  ShowStates();
+}
+
+void MainWindow::ShowStates() {
+  for (int i = 0; i < kCellCount; ++i) cells_[i]->SetChecked(grid_.IsCellOn(i));
+  for (int k = 0; k < kPaletteSize; ++k) {
+    palette_[k]->SetChecked(GlyphGrid::PaletteColor(k) == grid_.InkColor());
+  }
 }
 
 void MainWindow::CellTooltipChanged(int cell, const std::string& tooltip) {

@@ -32,9 +32,13 @@ class MainWindow : private GlyphListener {
   void CellColorChanged(int cell, ColorValue color) override;
   void CellTooltipChanged(int cell, const std::string& tooltip) override;
   void ValueBoxChanged(int column, const std::string& text) override;
+  void InkColorChanged(ColorValue color) override;
+  // Screen readers tell which cells are on and which palette entry is the ink.
+  void ShowStates();
 
   forms::Form& form_;
   GlyphGrid grid_;
+  std::array<forms::Control*, kPaletteSize> palette_{};
   std::array<forms::Control*, kCellCount> cells_{};
   std::array<forms::Control*, kColumnCount> value_boxes_{};
 };

@@ -1,5 +1,6 @@
 #include "forms/qt/qt_form.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QDir>
 #include <QFont>
@@ -92,8 +93,13 @@ void QtControl::SetVisible(bool visible) {
 void QtControl::SetAccessibleName(std::string_view name) {
   widget_->setAccessibleName(ToQString(name));
 }
+void QtControl::SetChecked(bool checked) {
+  if (auto* button = qobject_cast<GraphicalButton*>(widget_)) button->SetOn(checked);
+}
 
 QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
+  [[maybe_unused]] static const bool accessible_buttons =
+      (QAccessible::installFactory(AccessibleGraphicalButton::Factory), true);
   // The layout is absolute: no maximise box, no resizing.
   window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -169,6 +175,10 @@ QWidget* QtForm::CreateWidget(const ControlRow& row) {
   switch (row.kind) {
     case ControlKind::kGraphicalButton: {
       auto* button = new GraphicalButton(window_.get());
+      // Not Qt's checkable buttons: Qt would give the focus by Tab and the arrows only to the
+      // checked one of a group. Screen readers learn the state from the button itself.
+      button->SetToggles(row.checkable);
+      button->SetOn(row.checked);
       QButtonGroup*& group = button_groups_[array];
       if (!group) {
         group = new QButtonGroup(window_.get());

@@ -32,6 +32,7 @@ class QtControl : public Control {
   void SetEnabled(bool enabled) override;
   void SetVisible(bool visible) override;
   void SetAccessibleName(std::string_view name) override;
+  void SetChecked(bool checked) override;
 
  private:
   ControlKind kind_;

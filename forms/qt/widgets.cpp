@@ -1,5 +1,6 @@
 #include "forms/qt/widgets.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +20,17 @@ void GraphicalButton::SetFaceColor(const QColor& color) {
   if (face_ == color) return;
   face_ = color;
   update();
+}
+
+void GraphicalButton::SetOn(bool on) {
+  if (on_ == on) return;
+  on_ = on;
+  if (toggles_) {
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void GraphicalButton::paintEvent(QPaintEvent*) {
@@ -61,6 +73,50 @@ void GraphicalButton::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QAbstractButton::keyPressEvent(event);
+}
+
+AccessibleGraphicalButton::AccessibleGraphicalButton(GraphicalButton* button)
+    : QAccessibleWidget(button, QAccessible::Button) {}
+
+QAccessibleInterface* AccessibleGraphicalButton::Factory(const QString& class_name,
+                                                         QObject* object) {
+  auto* button = qobject_cast<GraphicalButton*>(object);
+  if (!button || class_name != QLatin1String(GraphicalButton::staticMetaObject.className())) {
+    return nullptr;
+  }
+  return new AccessibleGraphicalButton(button);
+}
+
+GraphicalButton* AccessibleGraphicalButton::button() const {
+  return static_cast<GraphicalButton*>(widget());
+}
+
+QAccessible::Role AccessibleGraphicalButton::role() const {
+  return button()->Toggles() ? QAccessible::CheckBox : QAccessible::Button;
+}
+
+QAccessible::State AccessibleGraphicalButton::state() const {
+  QAccessible::State state = QAccessibleWidget::state();
+  state.pressed = button()->isDown();
+  if (button()->Toggles()) {
+    state.checkable = true;
+    state.checked = button()->IsOn();
+  }
+  return state;
+}
+
+QString AccessibleGraphicalButton::text(QAccessible::Text text) const {
+  QString said = QAccessibleWidget::text(text);
+  if (text == QAccessible::Name && said.isEmpty()) said = button()->text();
+  return said;
+}
+
+QStringList AccessibleGraphicalButton::actionNames() const {
+  return {pressAction()};
+}
+
+void AccessibleGraphicalButton::doAction(const QString& action) {
+  if (action == pressAction()) button()->click();  // Qt clicks no disabled button
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QColor>
 #include <QLabel>
 
@@ -16,6 +17,12 @@ class GraphicalButton : public QAbstractButton {
   explicit GraphicalButton(QWidget* parent);
   void SetFaceColor(const QColor& color);
   QColor FaceColor() const { return face_; }
+  /// A button that toggles tells screen readers its state, as a check box: on or off. Only
+  /// the program sets it; a click does not.
+  void SetToggles(bool toggles) { toggles_ = toggles; }
+  bool Toggles() const { return toggles_; }
+  void SetOn(bool on);
+  bool IsOn() const { return on_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -23,6 +30,27 @@ class GraphicalButton : public QAbstractButton {
 
  private:
   QColor face_;
+  bool toggles_ = false;
+  bool on_ = false;
+};
+
+/// What screen readers are told of a graphical button: a push button, or a check box with
+/// its state when it toggles; pressing it is its action.
+class AccessibleGraphicalButton : public QAccessibleWidget {
+ public:
+  explicit AccessibleGraphicalButton(GraphicalButton* button);
+  /// Qt's accessibility asks here for the interface of every object.
+  static QAccessibleInterface* Factory(const QString& class_name, QObject* object);
+
+  QAccessible::Role role() const override;
+  QAccessible::State state() const override;
+  /// The name the program gave it, else its caption.
+  QString text(QAccessible::Text text) const override;
+  QStringList actionNames() const override;
+  void doAction(const QString& action) override;
+
+ private:
+  GraphicalButton* button() const;
 };
 
 /// A label that reports a click: press and release of the left button on it.

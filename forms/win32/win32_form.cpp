@@ -163,7 +163,7 @@ void FillEdge(HDC dc, int left, int top, int right, int bottom, COLORREF color) 
 // ---- Win32Control
 
 Win32Control::Win32Control(const ControlRow& row, HWND window)
-    : row_(row), array_(row.array), window_(window) {
+    : row_(row), array_(row.array), window_(window), checked_(row.checked) {
   row_.array = array_;
   if (row.back_color) SetBackColor(*row.back_color);
 }
@@ -214,6 +214,10 @@ void Win32Control::SetToolTip(std::string_view text) {
   } else {
     SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+void Win32Control::SetChecked(bool checked) {
+  checked_ = checked;
 }
 
 void Win32Control::SetEnabled(bool enabled) {

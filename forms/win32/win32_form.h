@@ -36,6 +36,8 @@ class Win32Control : public Control {
   void SetEnabled(bool enabled) override;
   void SetVisible(bool visible) override;
   void SetAccessibleName(std::string_view name) override;
+  void SetChecked(bool checked) override;
+  bool checked() const { return checked_; }
 
   /// Where the tooltip is shown; set once by the form.
   void AttachToolTips(HWND tooltips) { tooltips_ = tooltips; }
@@ -50,6 +52,7 @@ class Win32Control : public Control {
   HBRUSH back_brush_ = nullptr;
   std::wstring caption_;
   bool has_tool_ = false;
+  bool checked_ = false;
 };
 
 /// A form as a top-level window of fixed size whose controls are child windows; a control's

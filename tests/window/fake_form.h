@@ -19,6 +19,7 @@ struct FakeControl : forms::Control {
   void SetEnabled(bool enabled) override { row.enabled = enabled; }
   void SetVisible(bool visible) override { row.visible = visible; }
   void SetAccessibleName(std::string_view name) override { row.accessible_name = name; }
+  void SetChecked(bool checked) override { row.checked = checked; }
   forms::ControlRow row;  // the control's current state
 };
 

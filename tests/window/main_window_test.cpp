@@ -117,5 +117,41 @@ TEST(MainWindowTest, AssignmentTextIsItsTwentyEightLinesEachEndedByCrLf) {
             "живот на главата (брой отпечатани знаци) и др.\r\n");
 }
 
+// What a screen reader is told: which cells are on, and which palette entry is the ink.
+TEST(MainWindowTest, StatesFollowTheGridOnEveryChange) {
+  FakeForm form;
+  MainWindow window(form);
+  const auto on_cells = [&form] {
+    std::vector<int> on;
+    for (int i = 0; i < kCellCount; ++i) {
+      if (form.At("Command2", i).row.checked) on.push_back(i);
+    }
+    return on;
+  };
+  const auto current_ink = [&form] {
+    std::vector<int> current;
+    for (int k = 0; k < kPaletteSize; ++k) {
+      if (form.At("Command1", k).row.checked) current.push_back(k);
+    }
+    return current;
+  };
+  // The sample character: columns 0 and 3 whole, pins 3 and 7 of columns 4 to 6, pins 4 to 6
+  // of column 7.
+  const std::vector<int> sample = {0,  1,  2,  3,  4,  5,  6,  7,  24, 25, 26, 27, 28,
+                                   29, 30, 31, 35, 39, 43, 47, 51, 55, 60, 61, 62};
+  EXPECT_EQ(on_cells(), sample);
+  EXPECT_EQ(current_ink(), std::vector<int>{40}) << "black";
+  form.Click("Command2", 0);
+  form.Click("Command2", 8);
+  EXPECT_FALSE(form.At("Command2", 0).row.checked);
+  EXPECT_TRUE(form.At("Command2", 8).row.checked);
+  form.Click("Command1", 17);
+  EXPECT_EQ(current_ink(), std::vector<int>{17}) << "red";
+  EXPECT_TRUE(form.At("Command2", 8).row.checked) << "repainted in the new ink, still on";
+  form.Click("Command3", 0);
+  EXPECT_TRUE(on_cells().empty());
+  EXPECT_EQ(current_ink(), std::vector<int>{17}) << "clearing keeps the ink";
+}
+
 }  // namespace
 }  // namespace velmora

@@ -560,12 +560,44 @@ TEST_F(QtMainWindowTest, ScreenReadersCanNameEveryControl) {
     EXPECT_FALSE(accessible(widget, QAccessible::Name).isEmpty())
         << widget->objectName().toStdString();
   }
+  const auto state = [](QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->state();
+  };
   QWidget* cell = Widget("Command2", 3);
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(cell)->role(), QAccessible::Button);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(cell)->role(), QAccessible::CheckBox);
+  EXPECT_TRUE(state(cell).checkable);
   EXPECT_EQ(accessible(cell, QAccessible::Name), "Клетка: колона 1, ред 4");
   EXPECT_EQ(accessible(cell, QAccessible::Description), "8");
+  EXPECT_TRUE(state(cell).checked) << "on at start";
   Click(cell);
   EXPECT_EQ(accessible(cell, QAccessible::Description), "0");
+  EXPECT_FALSE(state(cell).checked);
+  QWidget* off_cell = Widget("Command2", 8);
+  EXPECT_FALSE(state(off_cell).checked);
+  QTest::keyClick(off_cell, Qt::Key_Space);
+  EXPECT_TRUE(state(off_cell).checked) << "one click switches it on, and the state with it";
+  // The palette entry of the ink is the current one, and only it.
+  const auto current_inks = [&] {
+    QList<int> current;
+    for (int k = 0; k < 48; ++k) {
+      if (state(Widget("Command1", k)).checked) current << k;
+    }
+    return current;
+  };
+  EXPECT_EQ(current_inks(), QList<int>{40}) << "black";
+  Click(Widget("Command1", 17));
+  EXPECT_EQ(current_inks(), QList<int>{17}) << "red";
+  EXPECT_TRUE(state(off_cell).checked) << "still on in the new ink";
+  // A screen reader's default action presses a button, but not a disabled one.
+  const auto press = [](QWidget* widget) {
+    QAccessible::queryAccessibleInterface(widget)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+  };
+  press(Widget("Command1", 8));
+  EXPECT_EQ(current_inks(), QList<int>{17}) << "light grey cannot be chosen";
+  press(off_cell);
+  EXPECT_FALSE(state(off_cell).checked);
+  EXPECT_EQ(ValueBox(1), "0");
   EXPECT_EQ(accessible(Widget("Command1", 1), QAccessible::Name),
             "Цвят на мастилото: червено 255, зелено 192, синьо 192");
   EXPECT_EQ(accessible(Widget("Text2", 4), QAccessible::Name), "Сума на колона К5");
