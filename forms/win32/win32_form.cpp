@@ -1,6 +1,7 @@
 #include "forms/win32/win32_form.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 
@@ -201,6 +202,7 @@ void Win32Control::UpdateWindowText() {
 
 void Win32Control::SetToolTip(std::string_view text) {
   row_.tool_tip = text;
+  NotifyDescriptionChanged(window_);
   if (!tooltips_) return;
   std::wstring wide = Widen(text);
   TOOLINFOW tool{};
@@ -217,7 +219,23 @@ void Win32Control::SetToolTip(std::string_view text) {
 }
 
 void Win32Control::SetChecked(bool checked) {
+  if (checked_ == checked) return;
   checked_ = checked;
+  NotifyStateChanged(window_);
+}
+
+std::wstring Win32Control::AccessibleName() const {
+  return Widen(row_.accessible_name);
+}
+
+// A graphical button is an owner-drawn one, which the system may not know for a button.
+long Win32Control::Role() const {
+  if (row_.kind != ControlKind::kGraphicalButton) return 0;
+  return row_.checkable ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
+}
+
+std::wstring Win32Control::AccessibleDescription() const {
+  return Widen(row_.tool_tip);
 }
 
 void Win32Control::SetEnabled(bool enabled) {
@@ -491,6 +509,7 @@ Control& Win32Form::AddControl(const ControlRow& row) {
   if (row.kind == ControlKind::kLabel) Subclass(child, ClickOnRelease);
   auto& control = controls_.emplace_back(std::make_unique<Win32Control>(row, child));
   control->AttachToolTips(tooltips_);
+  AnswerScreenReaders(child, control.get());
   control->SetText(row.text);
   if (!row.tool_tip.empty()) control->SetToolTip(row.tool_tip);
   return *control;

@@ -11,11 +11,12 @@
 
 #include "forms/arrow_keys.h"
 #include "forms/form.h"
+#include "forms/win32/accessibility.h"
 
 namespace velmora::forms::win32 {
 
 /// A control made from a layout row, shown by a child window of the form.
-class Win32Control : public Control {
+class Win32Control : public Control, public AccessibleControl {
  public:
   Win32Control(const ControlRow& row, HWND window);
   ~Win32Control() override;
@@ -38,6 +39,11 @@ class Win32Control : public Control {
   void SetAccessibleName(std::string_view name) override;
   void SetChecked(bool checked) override;
   bool checked() const { return checked_; }
+
+  std::wstring AccessibleName() const override;
+  std::wstring AccessibleDescription() const override;
+  long Role() const override;
+  bool Checked() const override { return row_.checkable && checked_; }
 
   /// Where the tooltip is shown; set once by the form.
   void AttachToolTips(HWND tooltips) { tooltips_ = tooltips; }

@@ -17,7 +17,8 @@ grep -q "file format $format\$" <<<"$headers" || fail "not $format: $(grep 'file
 grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" || fail "not a GUI program: $(grep ^Subsystem <<<"$headers")"
 while read -r dll; do
   case ${dll,,} in
-    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll | advapi32.dll) ;;
+    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | msvcrt.dll | advapi32.dll | \
+      oleacc.dll | ole32.dll | oleaut32.dll) ;;  # the last three: screen readers (MSAA)
     *) fail "imports $dll, which Windows does not ship" ;;
   esac
 done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")

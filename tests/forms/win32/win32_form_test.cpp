@@ -4,6 +4,7 @@
 #include <windows.h>
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <string>
@@ -112,6 +113,92 @@ TEST_F(Win32FormTest, TabbingIntoTheAssignmentKeepsItsPlaceAndSelectsNothing) {
   SendMessageW(Window("Text2", 0), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(end - start, 3u);
+}
+
+// What a screen reader gets through MSAA: the object the window hands out for WM_GETOBJECT.
+class Accessible {
+ public:
+  explicit Accessible(HWND window) {
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&object_));
+  }
+  ~Accessible() {
+    if (object_) object_->Release();
+  }
+  Accessible(const Accessible&) = delete;
+  Accessible& operator=(const Accessible&) = delete;
+  bool exists() const { return object_ != nullptr; }
+  std::string Name() const { return Text(&IAccessible::get_accName); }
+  std::string Description() const { return Text(&IAccessible::get_accDescription); }
+  long Role() const { return Number(&IAccessible::get_accRole); }
+  bool Checked() const { return Number(&IAccessible::get_accState) & STATE_SYSTEM_CHECKED; }
+
+ private:
+  static VARIANT Self() {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+  }
+  std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) const {
+    BSTR text = nullptr;
+    if (!object_ || FAILED((object_->*get)(Self(), &text)) || !text) return {};
+    const std::string narrow = forms::win32::Narrow(text);
+    SysFreeString(text);
+    return narrow;
+  }
+  long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) const {
+    VARIANT value;
+    VariantInit(&value);
+    if (!object_ || FAILED((object_->*get)(Self(), &value)) || value.vt != VT_I4) return -1;
+    return value.lVal;
+  }
+  IAccessible* object_ = nullptr;
+};
+
+TEST_F(Win32FormTest, ScreenReadersAreToldNamesDescriptionsAndStates) {
+  CoInitialize(nullptr);
+  // Every control: the name the layout gives it (or its caption), its tooltip as description.
+  int named = 0, described = 0, controls = 0;
+  for (const forms::ControlRow& row : MainWindowLayout(window_.grid())) {
+    const std::string array(row.array);
+    SCOPED_TRACE(array + "(" + std::to_string(row.index) + ")");
+    const Accessible control(Window(array.c_str(), row.index));
+    ASSERT_TRUE(control.exists());
+    ++controls;
+    const std::string name = row.accessible_name.empty() ? row.text : row.accessible_name;
+    if (!name.empty()) {
+      EXPECT_EQ(control.Name(), name);
+    }
+    if (!row.tool_tip.empty()) {
+      EXPECT_EQ(control.Description(), row.tool_tip);
+    }
+    named += !control.Name().empty();
+    described += !control.Description().empty();
+  }
+  std::printf("%d controls: %d named, %d described\n", controls, named, described);
+  EXPECT_EQ(Accessible(Window("Text2", 0)).Name(), "Сума на колона К1");
+  EXPECT_EQ(Accessible(Window("Text1", 0)).Name(), "Задание");
+  EXPECT_EQ(Accessible(Window("Label2", 25)).Description(), "Великденско яйце");
+  EXPECT_EQ(Accessible(Window("Label1", 1)).Name(), "Изберете цвят");
+
+  // A cell: a check box, checked while on; its description is its tooltip.
+  HWND cell = Window("Command2", 3);
+  EXPECT_EQ(Accessible(cell).Role(), ROLE_SYSTEM_CHECKBUTTON);
+  EXPECT_EQ(Accessible(cell).Name(), "Клетка: колона 1, ред 4");
+  EXPECT_EQ(Accessible(cell).Description(), "8");
+  EXPECT_TRUE(Accessible(cell).Checked());
+  SendMessageW(cell, BM_CLICK, 0, 0);
+  EXPECT_EQ(Accessible(cell).Description(), "0");
+  EXPECT_FALSE(Accessible(cell).Checked());
+  EXPECT_EQ(Accessible(Window("Command3", 0)).Role(), ROLE_SYSTEM_PUSHBUTTON);
+  // The palette entry of the ink is the checked one.
+  EXPECT_TRUE(Accessible(Window("Command1", 40)).Checked());
+  SendMessageW(Window("Command1", 17), BM_CLICK, 0, 0);
+  EXPECT_TRUE(Accessible(Window("Command1", 17)).Checked());
+  EXPECT_FALSE(Accessible(Window("Command1", 40)).Checked());
+  CoUninitialize();
 }
 
 // Window makers that refuse windows of one class, as a system out of resources would.

@@ -1,0 +1,209 @@
+#include "forms/win32/accessibility.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+namespace velmora::forms::win32 {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x5641;  // "VA"
+// The control behind a window, kept with the window until it is destroyed.
+constexpr wchar_t kControlProperty[] = L"VelmoraAccessibleControl";
+
+// The control behind `window`, while the window lives.
+const AccessibleControl* ControlOf(HWND window) {
+  return IsWindow(window)
+             ? static_cast<const AccessibleControl*>(GetPropW(window, kControlProperty))
+             : nullptr;
+}
+
+bool IsSelf(const VARIANT& child) {
+  return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// The system's object for a control, with the name, description, role and state the control
+// gives. It keeps the window, not the control: a screen reader may hold it after the window
+// is gone, and then it says so.
+class ControlAccessible final : public IAccessible {
+ public:
+  ControlAccessible(IAccessible* standard, HWND window) : standard_(standard), window_(window) {
+    standard_->AddRef();
+  }
+  ControlAccessible(const ControlAccessible&) = delete;
+  ControlAccessible& operator=(const ControlAccessible&) = delete;
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (!object) return E_POINTER;
+    if (IsEqualIID(iid, __uuidof(IUnknown)) || IsEqualIID(iid, __uuidof(IDispatch)) ||
+        IsEqualIID(iid, __uuidof(IAccessible))) {
+      *object = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    return standard_->QueryInterface(iid, object);  // IOleWindow, IEnumVARIANT...
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+  }
+
+  // IDispatch
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return standard_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+    return standard_->GetTypeInfo(index, locale, info);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                          DISPID* ids) override {
+    return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
+                                   DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                   UINT* wrong) override {
+    return standard_->Invoke(id, iid, locale, flags, parameters, result, exception, wrong);
+  }
+
+  // IAccessible: the four answers of the control's own...
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    return Text(child, name, &AccessibleControl::AccessibleName, &IAccessible::get_accName);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+    return Text(child, description, &AccessibleControl::AccessibleDescription,
+                &IAccessible::get_accDescription);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    if (!IsSelf(child)) return standard_->get_accRole(child, role);
+    const AccessibleControl* control = ControlOf(window_);
+    if (!control) return RPC_E_DISCONNECTED;
+    if (!control->Role()) return standard_->get_accRole(child, role);
+    if (!role) return E_POINTER;
+    role->vt = VT_I4;
+    role->lVal = control->Role();
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+    const HRESULT result = standard_->get_accState(child, state);
+    if (FAILED(result) || !IsSelf(child) || state->vt != VT_I4) return result;
+    const AccessibleControl* control = ControlOf(window_);
+    if (!control) return RPC_E_DISCONNECTED;
+    state->lVal &= ~STATE_SYSTEM_CHECKED;
+    if (control->Checked()) state->lVal |= STATE_SYSTEM_CHECKED;
+    return S_OK;
+  }
+
+  // ...and the rest as the system's object answers.
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return standard_->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+    return standard_->get_accChildCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+    return standard_->get_accChild(child, object);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    return standard_->get_accValue(child, value);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return standard_->get_accHelp(child, help);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+    return standard_->get_accHelpTopic(file, child, topic);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+    return standard_->get_accKeyboardShortcut(child, shortcut);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+    return standard_->get_accFocus(child);
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+    return standard_->get_accSelection(children);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+    return standard_->get_accDefaultAction(child, action);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+    return standard_->accSelect(flags, child);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                        VARIANT child) override {
+    return standard_->accLocation(left, top, width, height, child);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+    return standard_->accNavigate(direction, start, end);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override {
+    return standard_->accHitTest(left, top, child);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    return standard_->accDoDefaultAction(child);  // a click, which a disabled control drops
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return standard_->put_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    return standard_->put_accValue(child, value);
+  }
+
+ private:
+  ~ControlAccessible() { standard_->Release(); }
+
+  using Own = std::wstring (AccessibleControl::*)() const;
+  using Standard = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+  HRESULT Text(VARIANT child, BSTR* text, Own own, Standard standard) {
+    if (!IsSelf(child)) return (standard_->*standard)(child, text);
+    const AccessibleControl* control = ControlOf(window_);
+    if (!control) return RPC_E_DISCONNECTED;
+    const std::wstring said = (control->*own)();
+    if (said.empty()) return (standard_->*standard)(child, text);
+    if (!text) return E_POINTER;
+    *text = SysAllocStringLen(said.data(), static_cast<UINT>(said.size()));
+    return *text ? S_OK : E_OUTOFMEMORY;
+  }
+
+  IAccessible* standard_;
+  HWND window_;
+  LONG references_ = 1;
+};
+
+LRESULT CALLBACK AnswerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                            DWORD_PTR) {
+  if (message == WM_GETOBJECT && static_cast<DWORD>(lparam) == static_cast<DWORD>(OBJID_CLIENT)) {
+    IAccessible* standard = nullptr;
+    if (SUCCEEDED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&standard)))) {
+      auto* answer = new ControlAccessible(standard, window);
+      standard->Release();
+      const LRESULT result = LresultFromObject(__uuidof(IAccessible), wparam, answer);
+      answer->Release();
+      return result;
+    }
+  }
+  if (message == WM_NCDESTROY) {
+    RemovePropW(window, kControlProperty);
+    RemoveWindowSubclass(window, AnswerProc, kSubclassId);
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+void AnswerScreenReaders(HWND window, const AccessibleControl* control) {
+  SetPropW(window, kControlProperty, const_cast<AccessibleControl*>(control));
+  SetWindowSubclass(window, AnswerProc, kSubclassId, 0);
+}
+
+void NotifyStateChanged(HWND window) {
+  NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void NotifyDescriptionChanged(HWND window) {
+  NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+}
+
+}  // namespace velmora::forms::win32
