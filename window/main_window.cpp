@@ -16,6 +16,15 @@ using forms::Alignment;
 using forms::ControlKind;
 using forms::ControlRow;
 
+// The control arrays, each named by its kind and number.
+constexpr std::string_view kLabel1 = "Label1";      // the title and the palette's prompt
+constexpr std::string_view kCommand1 = "Command1";  // the palette
+constexpr std::string_view kCommand2 = "Command2";  // the matrix
+constexpr std::string_view kCommand3 = "Command3";  // the clear button
+constexpr std::string_view kLabel2 = "Label2";      // captions, and the hidden note's hotspot
+constexpr std::string_view kText1 = "Text1";        // the assignment, and an unused box
+constexpr std::string_view kText2 = "Text2";        // the value boxes
+
 constexpr ColorValue kWindowColor = Rgb(128, 128, 255);
 constexpr ColorValue kLightOrange = Rgb(255, 192, 128);
 constexpr ColorValue kOrange = Rgb(255, 128, 0);
@@ -44,7 +53,7 @@ struct TabStops {
   int first, last;
 };
 constexpr TabStops kTabOrder[] = {
-    {"Command1", 0, 47}, {"Text1", 0, 1}, {"Command2", 0, 63}, {"Text2", 0, 7}, {"Command3", 0, 0},
+    {kCommand1, 0, 47}, {kText1, 0, 1}, {kCommand2, 0, 63}, {kText2, 0, 7}, {kCommand3, 0, 0},
 };
 
 std::string PaletteName(ColorValue color) {
@@ -63,64 +72,64 @@ std::string CellName(int cell) {
 std::vector<ControlRow> MainWindowLayout(const GlyphGrid& grid) {
   using enum ControlKind;
   std::vector<ControlRow> rows;
-  rows.push_back({.array = "Label1", .index = 0, .kind = kLabel,
+  rows.push_back({.array = kLabel1, .index = 0, .kind = kLabel,
                   .left = 1680, .top = 0, .width = 5055, .height = 375,
                   .back_color = kLightOrange, .text = "Velmora"});
-  rows.push_back({.array = "Label1", .index = 1, .kind = kLabel,
+  rows.push_back({.array = kLabel1, .index = 1, .kind = kLabel,
                   .left = 240, .top = 600, .width = 1695, .height = 255,
                   .back_color = kLightOrange, .text = "Изберете цвят"});
   for (int k = 0; k < kPaletteSize; ++k) {
-    rows.push_back({.array = "Command1", .index = k, .kind = kGraphicalButton,
+    rows.push_back({.array = kCommand1, .index = k, .kind = kGraphicalButton,
                     .left = 120 + 240 * (k % 8), .top = 960 + 240 * (k / 8), .width = 255, .height = 255,
                     .back_color = GlyphGrid::PaletteColor(k), .font = &kPaletteFont,
                     .enabled = IsPaletteEntryEnabled(k), .checkable = true,
                     .checked = GlyphGrid::PaletteColor(k) == grid.InkColor(),
                     .accessible_name = PaletteName(GlyphGrid::PaletteColor(k))});
   }
-  rows.push_back({.array = "Command3", .index = 0, .kind = kGraphicalButton,
+  rows.push_back({.array = kCommand3, .index = 0, .kind = kGraphicalButton,
                   .left = 480, .top = 2760, .width = 1215, .height = 495,
                   .back_color = kClearButtonColor, .text = "Изчисти"});
   for (int c = 0; c < kColumnCount; ++c) {
-    rows.push_back({.array = "Label2", .index = 8 + c, .kind = kLabel,
+    rows.push_back({.array = kLabel2, .index = 8 + c, .kind = kLabel,
                     .left = 3600 + 360 * c, .top = 480, .width = 255, .height = 255,
                     .back_color = kLightOrange, .text = std::to_string(c + 1)});
   }
   for (int p = 0; p < kPinCount; ++p) {
-    rows.push_back({.array = "Label2", .index = p, .kind = kLabel,
+    rows.push_back({.array = kLabel2, .index = p, .kind = kLabel,
                     .left = 2160, .top = 840 + 360 * (7 - p), .width = 1335, .height = 255,
                     .back_color = kOrange, .text = std::string(kRowCaptions[p]),
                     .alignment = Alignment::kLeft});
   }
   for (int i = 0; i < kCellCount; ++i) {
-    rows.push_back({.array = "Command2", .index = i, .kind = kGraphicalButton,
+    rows.push_back({.array = kCommand2, .index = i, .kind = kGraphicalButton,
                     .left = 3600 + 360 * ColumnOf(i), .top = 840 + 360 * (7 - PinOf(i)), .width = 255, .height = 285,
                     .back_color = grid.CellColor(i), .checkable = true, .checked = grid.IsCellOn(i),
                     .tool_tip = grid.CellTooltip(i),
                     .accessible_name = CellName(i)});
   }
-  rows.push_back({.array = "Label2", .index = 16, .kind = kLabel,
+  rows.push_back({.array = kLabel2, .index = 16, .kind = kLabel,
                   .left = 6480, .top = 480, .width = 1695, .height = 255,
                   .back_color = kLightOrange, .text = "Сума по колони"});
   for (int c = 0; c < kColumnCount; ++c) {
     const bool tall = c < 2 || c > 5;
-    rows.push_back({.array = "Label2", .index = 17 + c, .kind = kLabel,
+    rows.push_back({.array = kLabel2, .index = 17 + c, .kind = kLabel,
                     .left = 6720, .top = 840 + 360 * c, .width = 615, .height = tall ? 315 : 285,
                     .back_color = kLightOrange, .text = "К" + std::to_string(c + 1)});
   }
   for (int c = 0; c < kColumnCount; ++c) {
-    rows.push_back({.array = "Text2", .index = c, .kind = kTextBox,
+    rows.push_back({.array = kText2, .index = c, .kind = kTextBox,
                     .left = 7320, .top = 840 + 360 * c, .width = 855, .height = 315,
                     .text = grid.ValueBoxText(c), .read_only = true,
                     .accessible_name = "Сума на колона К" + std::to_string(c + 1)});
   }
-  rows.push_back({.array = "Text1", .index = 0, .kind = kTextBox,
+  rows.push_back({.array = kText1, .index = 0, .kind = kTextBox,
                   .left = 120, .top = 3840, .width = 8055, .height = 2175,
                   .text = AssignmentText(), .multi_line = true, .read_only = true,
                   .accessible_name = "Задание"});
-  rows.push_back({.array = "Text1", .index = 1, .kind = kTextBox,
+  rows.push_back({.array = kText1, .index = 1, .kind = kTextBox,
                   .left = 1320, .top = 4440, .width = 7815, .height = 1455,
                   .multi_line = true, .visible = false});
-  rows.push_back({.array = "Label2", .index = kHiddenNoteHotspot, .kind = kLabel,
+  rows.push_back({.array = kLabel2, .index = kHiddenNoteHotspot, .kind = kLabel,
                   .left = 0, .top = 0, .width = 135, .height = 135,
                   .back_color = kWindowColor, .tool_tip = "Великденско яйце",
                   .accessible_name = "Великденско яйце"});
@@ -141,14 +150,14 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   const auto at = [&controls](std::string_view array, int index) {
     return controls.at({array, index});
   };
-  for (int k = 0; k < kPaletteSize; ++k) palette_[k] = at("Command1", k);
-  for (int i = 0; i < kCellCount; ++i) cells_[i] = at("Command2", i);
-  for (int c = 0; c < kColumnCount; ++c) value_boxes_[c] = at("Text2", c);
+  for (int k = 0; k < kPaletteSize; ++k) palette_[k] = at(kCommand1, k);
+  for (int i = 0; i < kCellCount; ++i) cells_[i] = at(kCommand2, i);
+  for (int c = 0; c < kColumnCount; ++c) value_boxes_[c] = at(kText2, c);
 
-  form.OnClick("Command1", [this](int k) { SelectInk(grid_, k); });
-  form.OnClick("Command2", [this](int i) { ToggleCell(grid_, i); });
-  form.OnClick("Command3", [this](int) { ClearGlyph(grid_); });
-  form.OnClick("Label2", [this](int n) { ShowHiddenNote(form_, n); });
+  form.OnClick(kCommand1, [this](int k) { SelectInk(grid_, k); });
+  form.OnClick(kCommand2, [this](int i) { ToggleCell(grid_, i); });
+  form.OnClick(kCommand3, [this](int) { ClearGlyph(grid_); });
+  form.OnClick(kLabel2, [this](int n) { ShowHiddenNote(form_, n); });
 
   std::vector<forms::Control*> tab_order;
   for (const TabStops& stops : kTabOrder) {

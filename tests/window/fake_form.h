@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +42,11 @@ class FakeForm : public forms::Form {
     return *control;
   }
   void OnClick(std::string_view array, forms::ClickHandler handler) override {
+    // A handler for an array that has no control would never be called: a misspelt name.
+    const bool exists =
+        std::any_of(controls_.begin(), controls_.end(),
+                    [array](const auto& control) { return control->row.array == array; });
+    if (!exists) ADD_FAILURE() << "OnClick for \"" << array << "\", which has no control";
     handlers_[std::string(array)] = std::move(handler);
   }
   void SetTabOrder(const std::vector<forms::Control*>&) override {}
