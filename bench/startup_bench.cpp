@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/x11_close.h"
+
 extern char** environ;
 
 namespace {
@@ -41,18 +43,6 @@ bool NextEvent(Display* display, XEvent* event, Clock::time_point deadline) {
   }
   XNextEvent(display, event);
   return true;
-}
-
-void AskToClose(Display* display, Window window) {
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display, window, False, NoEventMask, &event);
-  XFlush(display);
 }
 
 bool Measure(Display* display, const char* program, Run* run) {
@@ -78,7 +68,7 @@ bool Measure(Display* display, const char* program, Run* run) {
     const auto painted = Clock::now() + std::chrono::milliseconds(300);
     while (NextEvent(display, &event, painted)) {
     }
-    AskToClose(display, window);
+    velmora::tools::AskToClose(display, window);
   }
   int status = 0;
   rusage usage{};

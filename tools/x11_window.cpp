@@ -13,6 +13,8 @@
 #include <cstring>
 #include <string>
 
+#include "tools/x11_close.h"
+
 namespace {
 
 bool IsShownWithTitle(Display* display, Window window, const std::string& suffix) {
@@ -68,16 +70,7 @@ int Wait(Display* display, const std::string& suffix, double seconds) {
 }
 
 int Close(Display* display, Window window) {
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
-  const Status sent = XSendEvent(display, window, False, NoEventMask, &event);
-  XFlush(display);
-  return sent ? 0 : 1;
+  return velmora::tools::AskToClose(display, window) ? 0 : 1;
 }
 
 }  // namespace

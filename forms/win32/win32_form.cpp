@@ -4,6 +4,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "forms/win32/failure.h"
 #include "forms/win32/text.h"
@@ -581,27 +582,19 @@ bool Win32Form::MoveFocus(HWND from, Arrow arrow) const {
 
 bool HandleButtonKey(const MSG& message) {
   if (message.message != WM_KEYDOWN || !IsGraphicalButton(message.hwnd)) return false;
-  Arrow arrow;
-  switch (message.wParam) {
-    case VK_RETURN:
-      // One press, one click: a key held down repeats its WM_KEYDOWN with bit 30 set.
-      if (!(message.lParam & (1 << 30))) SendMessageW(message.hwnd, BM_CLICK, 0, 0);
-      return true;
-    case VK_LEFT:
-      arrow = Arrow::kLeft;
-      break;
-    case VK_RIGHT:
-      arrow = Arrow::kRight;
-      break;
-    case VK_UP:
-      arrow = Arrow::kUp;
-      break;
-    case VK_DOWN:
-      arrow = Arrow::kDown;
-      break;
-    default:
-      return false;
+  if (message.wParam == VK_RETURN) {
+    // One press, one click: a key held down repeats its WM_KEYDOWN with bit 30 set.
+    if (!(message.lParam & (1 << 30))) SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+    return true;
   }
+  constexpr std::pair<WPARAM, Arrow> kArrowKeys[] = {{VK_LEFT, Arrow::kLeft},
+                                                     {VK_RIGHT, Arrow::kRight},
+                                                     {VK_UP, Arrow::kUp},
+                                                     {VK_DOWN, Arrow::kDown}};
+  const auto key = std::find_if(std::begin(kArrowKeys), std::end(kArrowKeys),
+                                [&](const auto& entry) { return entry.first == message.wParam; });
+  if (key == std::end(kArrowKeys)) return false;
+  const Arrow arrow = key->second;
   HWND parent = GetParent(message.hwnd);
   wchar_t parent_class[16] = {};
   GetClassNameW(parent, parent_class, 16);
