@@ -17,7 +17,6 @@ constexpr wchar_t kFormClass[] = L"VelmoraForm";
 constexpr int kFirstControlId = 100;
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-const wchar_t kOriginalProc[] = L"VelmoraOriginalProc";
 
 COLORREF ToColorRef(ColorValue color) {
   return RGB(RedOf(color), GreenOf(color), BlueOf(color));  // the same 0x00BBGGRR layout
@@ -73,26 +72,22 @@ bool IsGraphicalButton(HWND window) {
          (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
 }
 
-// Controls whose behaviour the form changes keep their own window procedure under this
-// property and get their messages through a procedure of the form's.
-void Subclass(HWND window, WNDPROC procedure) {
-  SetPropW(window, kOriginalProc,
-           reinterpret_cast<HANDLE>(
-               SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure))));
-}
+// Controls whose behaviour the form changes get their messages through a procedure of the
+// form's first (comctl32's subclassing), which hands on what it leaves to DefSubclassProc.
+constexpr UINT_PTR kBehaviourSubclass = 0x5642;  // "VB"
 
-LRESULT CallOriginal(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  const auto original = reinterpret_cast<WNDPROC>(GetPropW(window, kOriginalProc));
-  if (message == WM_NCDESTROY) RemovePropW(window, kOriginalProc);
-  return CallWindowProcW(original, window, message, wparam, lparam);
+void Subclass(HWND window, SUBCLASSPROC procedure) {
+  SetWindowSubclass(window, procedure, kBehaviourSubclass, 0);
 }
 
 // A read-only box of several lines wants every key, Tab too; the user must be able to Tab
 // out of it, so it is told to leave Tab to the dialog manager. Nor does it ask to have all
 // its text selected when Tab brings the focus, which would scroll it to its end: the reader
 // finds it as it was.
-LRESULT CALLBACK LetTabThrough(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  LRESULT result = CallOriginal(window, message, wparam, lparam);
+LRESULT CALLBACK LetTabThrough(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                               DWORD_PTR) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, LetTabThrough, id);
+  LRESULT result = DefSubclassProc(window, message, wparam, lparam);
   if (message == WM_GETDLGCODE) {
     result &= ~DLGC_HASSETSEL;
     const auto* key = reinterpret_cast<const MSG*>(lparam);
@@ -106,8 +101,12 @@ LRESULT CALLBACK LetTabThrough(HWND window, UINT message, WPARAM wparam, LPARAM 
 // A label tells of a click when the button is pressed on it; a click is a press and a
 // release on the label, as with a button, so the label holds the mouse from the press and
 // reports the click on a release inside it.
-LRESULT CALLBACK ClickOnRelease(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK ClickOnRelease(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                UINT_PTR id, DWORD_PTR) {
   switch (message) {
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, ClickOnRelease, id);
+      break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       SetCapture(window);
@@ -125,7 +124,7 @@ LRESULT CALLBACK ClickOnRelease(HWND window, UINT message, WPARAM wparam, LPARAM
       }
       return 0;
   }
-  return CallOriginal(window, message, wparam, lparam);
+  return DefSubclassProc(window, message, wparam, lparam);
 }
 
 struct WindowKind {
