@@ -183,7 +183,7 @@ QWidget* QtForm::CreateWidget(const ControlRow& row) {
       if (!group) {
         group = new QButtonGroup(window_.get());
         QObject::connect(group, &QButtonGroup::idClicked, window_.get(),
-                         [this, array](int index) { Click(array, index); });
+                         [this, array](int index) { handlers_.Click(array, index); });
       }
       group->addButton(button, row.index);
       return button;
@@ -193,7 +193,7 @@ QWidget* QtForm::CreateWidget(const ControlRow& row) {
       label->setAlignment(alignment | Qt::AlignTop);
       label->setTextFormat(Qt::PlainText);
       QObject::connect(label, &ClickableLabel::clicked, window_.get(),
-                       [this, array, index = row.index] { Click(array, index); });
+                       [this, array, index = row.index] { handlers_.Click(array, index); });
       return label;
     }
     case ControlKind::kTextBox:
@@ -236,12 +236,7 @@ Control& QtForm::AddControl(const ControlRow& row) {
 }
 
 void QtForm::OnClick(std::string_view array, ClickHandler handler) {
-  handlers_[std::string(array)] = std::move(handler);
-}
-
-void QtForm::Click(const std::string& array, int index) {
-  const auto handler = handlers_.find(array);
-  if (handler != handlers_.end()) handler->second(index);
+  handlers_.Set(array, std::move(handler));
 }
 
 void QtForm::SetTabOrder(const std::vector<Control*>& order) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/click_handlers.h"
 #include "forms/form.h"
 
 class QButtonGroup;
@@ -64,13 +65,12 @@ class QtForm : public Form {
 
  private:
   QWidget* CreateWidget(const ControlRow& row);
-  void Click(const std::string& array, int index);
 
   std::unique_ptr<QWidget> window_;
   std::vector<std::unique_ptr<QtControl>> controls_;
   std::map<std::pair<std::string, int>, QtControl*> by_name_;
   std::map<std::string, QButtonGroup*, std::less<>> button_groups_;
-  std::map<std::string, ClickHandler, std::less<>> handlers_;
+  ClickHandlers handlers_;
   std::vector<Control*> tab_order_;
 };
 

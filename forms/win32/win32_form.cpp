@@ -342,11 +342,7 @@ void Win32Form::Command(HWND child, UINT code) {
   const bool click =
       (kind == ControlKind::kGraphicalButton && (code == BN_CLICKED || code == BN_DOUBLECLICKED)) ||
       (kind == ControlKind::kLabel && code == STN_CLICKED);
-  if (!click) return;
-  const auto handler = handlers_.find(control->row().array);
-  if (handler == handlers_.end()) return;
-  const ClickHandler call = handler->second;  // the handler may outlive a change of handlers
-  call(control->row().index);
+  if (click) handlers_.Click(control->row().array, control->row().index);
 }
 
 void Win32Form::DrawButton(const DRAWITEMSTRUCT& item) const {
@@ -516,7 +512,7 @@ Control& Win32Form::AddControl(const ControlRow& row) {
 }
 
 void Win32Form::OnClick(std::string_view array, ClickHandler handler) {
-  handlers_[std::string(array)] = std::move(handler);
+  handlers_.Set(array, std::move(handler));
 }
 
 void Win32Form::SetTabOrder(const std::vector<Control*>& order) {

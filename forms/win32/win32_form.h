@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "forms/arrow_keys.h"
+#include "forms/click_handlers.h"
 #include "forms/form.h"
 #include "forms/win32/accessibility.h"
 
@@ -111,7 +112,7 @@ class Win32Form : public Form {
   std::vector<std::pair<Font, HFONT>> fonts_;  // made at the current DPI
   HICON icons_[2] = {};                        // big, small
   std::vector<std::unique_ptr<Win32Control>> controls_;
-  std::map<std::string, ClickHandler, std::less<>> handlers_;
+  ClickHandlers handlers_;
   std::vector<Control*> tab_order_;
 };
 

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "forms/click_handlers.h"
 #include "forms/form.h"
 
 namespace velmora::testing {
@@ -47,7 +48,7 @@ class FakeForm : public forms::Form {
         std::any_of(controls_.begin(), controls_.end(),
                     [array](const auto& control) { return control->row.array == array; });
     if (!exists) ADD_FAILURE() << "OnClick for \"" << array << "\", which has no control";
-    handlers_[std::string(array)] = std::move(handler);
+    handlers_.Set(array, std::move(handler));
   }
   void SetTabOrder(const std::vector<forms::Control*>&) override {}
   forms::MsgBoxResult MsgBox(const forms::MsgBoxRequest& box) override {
@@ -56,10 +57,7 @@ class FakeForm : public forms::Form {
   }
   void Show() override {}
 
-  void Click(const std::string& array, int index) {
-    const auto handler = handlers_.find(array);
-    if (handler != handlers_.end()) handler->second(index);
-  }
+  void Click(const std::string& array, int index) { handlers_.Click(array, index); }
   FakeControl& At(const std::string& array, int index) const {
     return *by_name_.at({array, index});
   }
@@ -77,7 +75,7 @@ class FakeForm : public forms::Form {
   std::string icon_;
   std::vector<std::unique_ptr<FakeControl>> controls_;
   std::map<std::pair<std::string, int>, FakeControl*> by_name_;
-  std::map<std::string, forms::ClickHandler> handlers_;
+  forms::ClickHandlers handlers_;
   std::vector<forms::MsgBoxRequest> boxes_;
 };
 
