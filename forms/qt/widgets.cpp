@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/button_face.h"
 #include "forms/qt/qt_form.h"
 
 namespace velmora::forms::qt {
@@ -38,29 +39,28 @@ void GraphicalButton::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), face_);
   const bool sunk = isDown();
 
-  // A raised frame, sunk while pressed, greyed while the button takes no clicks. It is laid
-  // on whole device pixels, so that at any scale it covers the outermost ones and its two
-  // halves are equally thick.
+  // The frame is laid on whole device pixels, so that at any scale it covers the outermost
+  // ones and its two halves are equally thick.
   const qreal ratio = devicePixelRatioF();
-  const int thickness = std::max(1, static_cast<int>(std::floor(ratio)));
+  const ButtonFace look =
+      ButtonFace::Of(Rgb(face_.red(), face_.green(), face_.blue()), isEnabled(), sunk, ratio);
+  const int thickness = look.frame_thickness;
   const int width = qRound(this->width() * ratio), height = qRound(this->height() * ratio);
-  const QColor light = isEnabled() ? Qt::white : Qt::gray;
-  const QColor dark = isEnabled() ? Qt::black : Qt::gray;
+  const QColor top_left = ToQColor(look.top_left), bottom_right = ToQColor(look.bottom_right);
   painter.save();
   painter.scale(1 / ratio, 1 / ratio);
-  painter.fillRect(0, 0, width, thickness, sunk ? dark : light);
-  painter.fillRect(0, 0, thickness, height, sunk ? dark : light);
-  painter.fillRect(0, height - thickness, width, thickness, sunk ? light : dark);
-  painter.fillRect(width - thickness, 0, thickness, height, sunk ? light : dark);
+  painter.fillRect(0, 0, width, thickness, top_left);
+  painter.fillRect(0, 0, thickness, height, top_left);
+  painter.fillRect(0, height - thickness, width, thickness, bottom_right);
+  painter.fillRect(width - thickness, 0, thickness, height, bottom_right);
   painter.restore();
 
   if (!text().isEmpty()) {
-    painter.setPen(isEnabled() ? ToQColor(kTextOnFixedFace) : Qt::gray);
+    painter.setPen(ToQColor(look.caption));
     painter.drawText(rect().translated(sunk ? 1 : 0, sunk ? 1 : 0), Qt::AlignCenter, text());
   }
   if (hasFocus()) {
-    const ColorValue mark = MarkColorOn(Rgb(face_.red(), face_.green(), face_.blue()));
-    painter.setPen(QPen(ToQColor(mark), 1, Qt::DotLine));
+    painter.setPen(QPen(ToQColor(look.focus_mark), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(2, 2, -3, -3));
   }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "forms/button_face.h"
 #include "forms/win32/failure.h"
 #include "forms/win32/text.h"
 
@@ -353,30 +354,28 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item) const {
   const ColorValue color = control->back_color().value_or(kWhite);
   FillEdge(dc, face.left, face.top, face.right, face.bottom, ToColorRef(color));
 
-  // A raised frame, sunk while pressed, greyed while the button takes no clicks; as thick as
-  // a pixel is at 96 DPI.
-  const bool enabled = !(item.itemState & ODS_DISABLED);
   const bool sunk = item.itemState & ODS_SELECTED;
-  const int edge = std::max(1, static_cast<int>(dpi_ / USER_DEFAULT_SCREEN_DPI));
-  const COLORREF light = enabled ? RGB(255, 255, 255) : RGB(128, 128, 128);
-  const COLORREF dark = enabled ? RGB(0, 0, 0) : RGB(128, 128, 128);
-  FillEdge(dc, face.left, face.top, face.right, face.top + edge, sunk ? dark : light);
-  FillEdge(dc, face.left, face.top, face.left + edge, face.bottom, sunk ? dark : light);
-  FillEdge(dc, face.left, face.bottom - edge, face.right, face.bottom, sunk ? light : dark);
-  FillEdge(dc, face.right - edge, face.top, face.right, face.bottom, sunk ? light : dark);
+  const ButtonFace look = ButtonFace::Of(color, !(item.itemState & ODS_DISABLED), sunk,
+                                         static_cast<double>(dpi_) / USER_DEFAULT_SCREEN_DPI);
+  const int edge = look.frame_thickness;
+  const COLORREF top_left = ToColorRef(look.top_left), bottom_right = ToColorRef(look.bottom_right);
+  FillEdge(dc, face.left, face.top, face.right, face.top + edge, top_left);
+  FillEdge(dc, face.left, face.top, face.left + edge, face.bottom, top_left);
+  FillEdge(dc, face.left, face.bottom - edge, face.right, face.bottom, bottom_right);
+  FillEdge(dc, face.right - edge, face.top, face.right, face.bottom, bottom_right);
 
   if (!control->caption().empty()) {
     RECT text = face;
     if (sunk) OffsetRect(&text, 1, 1);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, enabled ? ToColorRef(kTextOnFixedFace) : RGB(128, 128, 128));
+    SetTextColor(dc, ToColorRef(look.caption));
     DrawTextW(dc, control->caption().c_str(), -1, &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (item.itemState & ODS_FOCUS) {
-    // A dotted mark in a colour that shows on this face, every other pixel.
-    const COLORREF mark = ToColorRef(MarkColorOn(color));
-    const int inset = 2 * edge;
+    // The dotted mark, every other pixel.
+    const COLORREF mark = ToColorRef(look.focus_mark);
+    const int inset = look.focus_inset;
     const RECT ring{face.left + inset, face.top + inset, face.right - inset - 1,
                     face.bottom - inset - 1};
     for (int x = ring.left; x <= ring.right; x += 2) {
