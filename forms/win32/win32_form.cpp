@@ -1,12 +1,12 @@
 #include "forms/win32/win32_form.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include <algorithm>
-#include <iterator>
 
 #include "forms/button_face.h"
+#include "forms/win32/behaviours.h"
+#include "forms/win32/dpi.h"
 #include "forms/win32/failure.h"
 #include "forms/win32/text.h"
 
@@ -14,119 +14,9 @@ namespace velmora::forms::win32 {
 
 namespace {
 
-constexpr wchar_t kFormClass[] = L"VelmoraForm";
 constexpr int kFirstControlId = 100;
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
-COLORREF ToColorRef(ColorValue color) {
-  return RGB(RedOf(color), GreenOf(color), BlueOf(color));  // the same 0x00BBGGRR layout
-}
-
-// Functions of newer Windows, looked up at run time so that the program starts on every
-// Windows; older ones have one DPI for everything.
-template <typename Function>
-Function User32Function(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
-UINT DpiOf(HWND window) {
-  static const auto get_dpi = User32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
-  if (get_dpi) return get_dpi(window);
-  HDC screen = GetDC(nullptr);
-  const UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  return dpi;
-}
-
-void AdjustForDpi(RECT* rect, DWORD style, UINT dpi) {
-  static const auto adjust =
-      User32Function<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
-  if (adjust) {
-    adjust(rect, style, FALSE, 0, dpi);
-  } else {
-    AdjustWindowRectEx(rect, style, FALSE, 0);
-  }
-}
-
-HFONT MakeFont(const Font& font, UINT dpi) {
-  LOGFONTW log{};
-  log.lfHeight = -static_cast<LONG>(font.points * dpi / 72.0 + 0.5);
-  log.lfWeight = font.weight;
-  log.lfCharSet = static_cast<BYTE>(font.charset);
-  log.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  log.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  log.lfQuality = DEFAULT_QUALITY;
-  // Where the face is missing, the family hint picks a twin of the same kind.
-  log.lfPitchAndFamily = font.family.find("Times") != std::string::npos ? FF_ROMAN | VARIABLE_PITCH
-                                                                        : FF_SWISS | VARIABLE_PITCH;
-  const std::wstring face = Widen(font.family);
-  lstrcpynW(log.lfFaceName, face.c_str(), LF_FACESIZE);
-  return CreateFontIndirectW(&log);
-}
-
-bool IsGraphicalButton(HWND window) {
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  return lstrcmpiW(name, WC_BUTTONW) == 0 &&
-         (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
-}
-
-// Controls whose behaviour the form changes get their messages through a procedure of the
-// form's first (comctl32's subclassing), which hands on what it leaves to DefSubclassProc.
-constexpr UINT_PTR kBehaviourSubclass = 0x5642;  // "VB"
-
-void Subclass(HWND window, SUBCLASSPROC procedure) {
-  SetWindowSubclass(window, procedure, kBehaviourSubclass, 0);
-}
-
-// A read-only box of several lines wants every key, Tab too; the user must be able to Tab
-// out of it, so it is told to leave Tab to the dialog manager. Nor does it ask to have all
-// its text selected when Tab brings the focus, which would scroll it to its end: the reader
-// finds it as it was.
-LRESULT CALLBACK LetTabThrough(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                               DWORD_PTR) {
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, LetTabThrough, id);
-  LRESULT result = DefSubclassProc(window, message, wparam, lparam);
-  if (message == WM_GETDLGCODE) {
-    result &= ~DLGC_HASSETSEL;
-    const auto* key = reinterpret_cast<const MSG*>(lparam);
-    if (!key || key->wParam == VK_TAB) {
-      result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
-    }
-  }
-  return result;
-}
-
-// A label tells of a click when the button is pressed on it; a click is a press and a
-// release on the label, as with a button, so the label holds the mouse from the press and
-// reports the click on a release inside it.
-LRESULT CALLBACK ClickOnRelease(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                UINT_PTR id, DWORD_PTR) {
-  switch (message) {
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(window, ClickOnRelease, id);
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      SetCapture(window);
-      return 0;
-    case WM_LBUTTONUP:
-      if (GetCapture() == window) {
-        ReleaseCapture();
-        RECT area;
-        GetClientRect(window, &area);
-        const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-        if (PtInRect(&area, at)) {
-          SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), STN_CLICKED),
-                       reinterpret_cast<LPARAM>(window));
-        }
-      }
-      return 0;
-  }
-  return DefSubclassProc(window, message, wparam, lparam);
-}
 
 struct WindowKind {
   const wchar_t* window_class;
@@ -161,93 +51,6 @@ void FillEdge(HDC dc, int left, int top, int right, int bottom, COLORREF color) 
 }
 
 }  // namespace
-
-// ---- Win32Control
-
-Win32Control::Win32Control(const ControlRow& row, HWND window)
-    : row_(row), array_(row.array), window_(window), checked_(row.checked) {
-  row_.array = array_;
-  if (row.back_color) SetBackColor(*row.back_color);
-}
-
-Win32Control::~Win32Control() {
-  if (back_brush_) DeleteObject(back_brush_);
-}
-
-void Win32Control::SetBackColor(ColorValue color) {
-  if (back_brush_ && row_.back_color == color) return;
-  if (back_brush_) DeleteObject(back_brush_);
-  back_brush_ = CreateSolidBrush(ToColorRef(color));
-  row_.back_color = color;
-  InvalidateRect(window_, nullptr, TRUE);
-}
-
-void Win32Control::SetText(std::string_view text) {
-  row_.text = text;
-  caption_ = Widen(text);
-  UpdateWindowText();
-}
-
-void Win32Control::SetAccessibleName(std::string_view name) {
-  row_.accessible_name = name;
-  UpdateWindowText();
-}
-
-void Win32Control::UpdateWindowText() {
-  // A graphical button paints its caption itself, so its window text is free to carry the
-  // name a screen reader reads; labels and text boxes show their window text.
-  const bool named = row_.kind == ControlKind::kGraphicalButton && !row_.accessible_name.empty();
-  SetWindowTextW(window_, named ? Widen(row_.accessible_name).c_str() : caption_.c_str());
-  if (row_.kind == ControlKind::kGraphicalButton) InvalidateRect(window_, nullptr, FALSE);
-}
-
-void Win32Control::SetToolTip(std::string_view text) {
-  row_.tool_tip = text;
-  NotifyDescriptionChanged(window_);
-  if (!tooltips_) return;
-  std::wstring wide = Widen(text);
-  TOOLINFOW tool{};
-  tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood with and without common controls 6
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = GetParent(window_);
-  tool.uId = reinterpret_cast<UINT_PTR>(window_);
-  tool.lpszText = wide.data();
-  if (!has_tool_) {
-    has_tool_ = SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
-  } else {
-    SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
-}
-
-void Win32Control::SetChecked(bool checked) {
-  if (checked_ == checked) return;
-  checked_ = checked;
-  NotifyStateChanged(window_);
-}
-
-std::wstring Win32Control::AccessibleName() const {
-  return Widen(row_.accessible_name);
-}
-
-// A graphical button is an owner-drawn one, which the system may not know for a button.
-long Win32Control::Role() const {
-  if (row_.kind != ControlKind::kGraphicalButton) return 0;
-  return row_.checkable ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
-}
-
-std::wstring Win32Control::AccessibleDescription() const {
-  return Widen(row_.tool_tip);
-}
-
-void Win32Control::SetEnabled(bool enabled) {
-  row_.enabled = enabled;
-  EnableWindow(window_, enabled);
-}
-
-void Win32Control::SetVisible(bool visible) {
-  row_.visible = visible;
-  ShowWindow(window_, visible ? SW_SHOW : SW_HIDE);
-}
 
 // ---- Win32Form
 
@@ -500,8 +303,8 @@ Control& Win32Form::AddControl(const ControlRow& row) {
                           place.right - place.left, place.bottom - place.top, window_,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, L"a control");
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row.font)), FALSE);
-  if (row.kind == ControlKind::kTextBox && row.multi_line) Subclass(child, LetTabThrough);
-  if (row.kind == ControlKind::kLabel) Subclass(child, ClickOnRelease);
+  if (row.kind == ControlKind::kTextBox && row.multi_line) LetTabThrough(child);
+  if (row.kind == ControlKind::kLabel) ClickOnRelease(child);
   auto& control = controls_.emplace_back(std::make_unique<Win32Control>(row, child));
   control->AttachToolTips(tooltips_);
   AnswerScreenReaders(child, control.get());
@@ -525,20 +328,6 @@ void Win32Form::SetTabOrder(const std::vector<Control*>& order) {
   }
 }
 
-MsgBoxResult Win32Form::MsgBox(const MsgBoxRequest& box) {
-  const std::wstring prompt = Widen(box.prompt), title = Widen(box.title);
-  MSGBOXPARAMSW params{};
-  params.cbSize = sizeof params;
-  params.hwndOwner = window_;
-  params.hInstance = GetModuleHandleW(nullptr);
-  params.lpszText = prompt.c_str();
-  params.lpszCaption = title.c_str();
-  params.dwStyle = (box.buttons == MsgBoxButtons::kOkCancel ? MB_OKCANCEL : MB_OK) | MB_DEFBUTTON1 |
-                   MB_APPLMODAL;
-  params.dwContextHelpId = static_cast<DWORD_PTR>(box.help_context);
-  return MessageBoxIndirectW(&params) == IDCANCEL ? MsgBoxResult::kCancel : MsgBoxResult::kOk;
-}
-
 void Win32Form::Show() {
   ShowWindow(window_, SW_SHOWDEFAULT);
   for (Control* control : tab_order_) {
@@ -549,52 +338,6 @@ void Win32Form::Show() {
     }
   }
   UpdateWindow(window_);
-}
-
-bool Win32Form::MoveFocus(HWND from, Arrow arrow) const {
-  const Win32Control* control = ControlOf(from);
-  if (!control) return false;
-  // The array's elements by index, as Qt keeps the buttons of a group.
-  std::vector<ArrowStop> stops;
-  std::vector<HWND> windows;
-  for (const auto& other : controls_) {
-    const ControlRow& row = other->row();
-    if (row.array != control->row().array || row.index < 0) continue;
-    if (row.index >= static_cast<int>(stops.size())) {
-      stops.resize(static_cast<size_t>(row.index) + 1, ArrowStop{0, 0, 0, 0, false});
-      windows.resize(stops.size());
-    }
-    ArrowStop stop = StopOf(row);
-    stop.takes_focus = IsWindowEnabled(other->window()) && IsWindowVisible(other->window());
-    stops[static_cast<size_t>(row.index)] = stop;
-    windows[static_cast<size_t>(row.index)] = other->window();
-  }
-  const int to = ArrowTarget(stops, control->row().index, arrow);
-  if (to >= 0) SetFocus(windows[static_cast<size_t>(to)]);
-  return true;
-}
-
-bool HandleButtonKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || !IsGraphicalButton(message.hwnd)) return false;
-  if (message.wParam == VK_RETURN) {
-    // One press, one click: a key held down repeats its WM_KEYDOWN with bit 30 set.
-    if (!(message.lParam & (1 << 30))) SendMessageW(message.hwnd, BM_CLICK, 0, 0);
-    return true;
-  }
-  constexpr std::pair<WPARAM, Arrow> kArrowKeys[] = {{VK_LEFT, Arrow::kLeft},
-                                                     {VK_RIGHT, Arrow::kRight},
-                                                     {VK_UP, Arrow::kUp},
-                                                     {VK_DOWN, Arrow::kDown}};
-  const auto key = std::find_if(std::begin(kArrowKeys), std::end(kArrowKeys),
-                                [&](const auto& entry) { return entry.first == message.wParam; });
-  if (key == std::end(kArrowKeys)) return false;
-  const Arrow arrow = key->second;
-  HWND parent = GetParent(message.hwnd);
-  wchar_t parent_class[16] = {};
-  GetClassNameW(parent, parent_class, 16);
-  if (lstrcmpW(parent_class, kFormClass) != 0) return false;
-  const auto* form = reinterpret_cast<const Win32Form*>(GetWindowLongPtrW(parent, GWLP_USERDATA));
-  return form && form->MoveFocus(message.hwnd, arrow);
 }
 
 }  // namespace velmora::forms::win32

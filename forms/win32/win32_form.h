@@ -16,6 +16,14 @@
 
 namespace velmora::forms::win32 {
 
+/// The window class of forms.
+inline constexpr wchar_t kFormClass[] = L"VelmoraForm";
+
+/// A ColorValue as GDI takes it: the same 0x00BBGGRR layout.
+inline COLORREF ToColorRef(ColorValue color) {
+  return RGB(RedOf(color), GreenOf(color), BlueOf(color));
+}
+
 /// A control made from a layout row, shown by a child window of the form.
 class Win32Control : public Control, public AccessibleControl {
  public:

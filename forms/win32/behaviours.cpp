@@ -1,0 +1,81 @@
+#include "forms/win32/behaviours.h"
+
+#include <commctrl.h>
+
+namespace velmora::forms::win32 {
+
+bool IsGraphicalButton(HWND window) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  return lstrcmpiW(name, WC_BUTTONW) == 0 &&
+         (GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+namespace {
+
+// Controls whose behaviour the form changes get their messages through a procedure of the
+// form's first (comctl32's subclassing), which hands on what it leaves to DefSubclassProc.
+constexpr UINT_PTR kBehaviourSubclass = 0x5642;  // "VB"
+
+void Subclass(HWND window, SUBCLASSPROC procedure) {
+  SetWindowSubclass(window, procedure, kBehaviourSubclass, 0);
+}
+
+// A read-only box of several lines wants every key, Tab too; the user must be able to Tab
+// out of it, so it is told to leave Tab to the dialog manager. Nor does it ask to have all
+// its text selected when Tab brings the focus, which would scroll it to its end: the reader
+// finds it as it was.
+LRESULT CALLBACK LetTabThroughProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                   UINT_PTR id, DWORD_PTR) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, LetTabThroughProc, id);
+  LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+  if (message == WM_GETDLGCODE) {
+    result &= ~DLGC_HASSETSEL;
+    const auto* key = reinterpret_cast<const MSG*>(lparam);
+    if (!key || key->wParam == VK_TAB) {
+      result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+    }
+  }
+  return result;
+}
+
+// A label tells of a click when the button is pressed on it; a click is a press and a
+// release on the label, as with a button, so the label holds the mouse from the press and
+// reports the click on a release inside it.
+LRESULT CALLBACK ClickOnReleaseProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                    UINT_PTR id, DWORD_PTR) {
+  switch (message) {
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, ClickOnReleaseProc, id);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetCapture(window);
+      return 0;
+    case WM_LBUTTONUP:
+      if (GetCapture() == window) {
+        ReleaseCapture();
+        RECT area;
+        GetClientRect(window, &area);
+        const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+        if (PtInRect(&area, at)) {
+          SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), STN_CLICKED),
+                       reinterpret_cast<LPARAM>(window));
+        }
+      }
+      return 0;
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+void LetTabThrough(HWND text_box) {
+  Subclass(text_box, LetTabThroughProc);
+}
+
+void ClickOnRelease(HWND label) {
+  Subclass(label, ClickOnReleaseProc);
+}
+
+}  // namespace velmora::forms::win32
