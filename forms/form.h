@@ -61,8 +61,6 @@ class Control {
   virtual void SetText(std::string_view text) = 0;
   /// Also the control's accessible description.
   virtual void SetToolTip(std::string_view text) = 0;
-  virtual void SetEnabled(bool enabled) = 0;
-  virtual void SetVisible(bool visible) = 0;
   virtual void SetAccessibleName(std::string_view name) = 0;
   /// The state of a checkable button, as screen readers tell it; the screen shows no change.
   virtual void SetChecked(bool checked) = 0;

@@ -84,12 +84,6 @@ void QtControl::SetToolTip(std::string_view text) {
   widget_->setAccessibleDescription(converted);
 }
 
-void QtControl::SetEnabled(bool enabled) {
-  widget_->setEnabled(enabled);
-}
-void QtControl::SetVisible(bool visible) {
-  widget_->setVisible(visible);
-}
 void QtControl::SetAccessibleName(std::string_view name) {
   widget_->setAccessibleName(ToQString(name));
 }

@@ -82,14 +82,4 @@ std::wstring Win32Control::AccessibleDescription() const {
   return Widen(row_.tool_tip);
 }
 
-void Win32Control::SetEnabled(bool enabled) {
-  row_.enabled = enabled;
-  EnableWindow(window_, enabled);
-}
-
-void Win32Control::SetVisible(bool visible) {
-  row_.visible = visible;
-  ShowWindow(window_, visible ? SW_SHOW : SW_HIDE);
-}
-
 }  // namespace velmora::forms::win32

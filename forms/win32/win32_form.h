@@ -43,8 +43,6 @@ class Win32Control : public Control, public AccessibleControl {
   void SetBackColor(ColorValue color) override;
   void SetText(std::string_view text) override;
   void SetToolTip(std::string_view text) override;
-  void SetEnabled(bool enabled) override;
-  void SetVisible(bool visible) override;
   void SetAccessibleName(std::string_view name) override;
   void SetChecked(bool checked) override;
   bool checked() const { return checked_; }

@@ -20,8 +20,6 @@ struct FakeControl : forms::Control {
   void SetBackColor(ColorValue color) override { row.back_color = color; }
   void SetText(std::string_view text) override { row.text = text; }
   void SetToolTip(std::string_view text) override { row.tool_tip = text; }
-  void SetEnabled(bool enabled) override { row.enabled = enabled; }
-  void SetVisible(bool visible) override { row.visible = visible; }
   void SetAccessibleName(std::string_view name) override { row.accessible_name = name; }
   void SetChecked(bool checked) override { row.checked = checked; }
   forms::ControlRow row;  // the control's current state
