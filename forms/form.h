@@ -45,8 +45,8 @@ struct ControlRow {
   bool read_only = false;      // text boxes: the text can be selected and copied, not typed
   bool enabled = true;
   bool visible = true;
-  // Graphical buttons: the button has a state, on or off, that screen readers tell (a toggle
-  // button); it changes only through Control::SetChecked, never by a click.
+  // Graphical buttons: the button has a state, on or off, that screen readers tell (a check
+  // box); it changes only through Control::SetChecked, never by a click.
   bool checkable = false;
   bool checked = false;
   std::string tool_tip{};

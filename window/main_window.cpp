@@ -168,8 +168,7 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   form.SetTabOrder(tab_order);
 
   grid_.SetListener(this);
-  LoadWindow(grid_);
-  ShowStates();
+  LoadWindow(grid_);  // the listener shows every change, states included
 }
 
 MainWindow::~MainWindow() {

@@ -81,9 +81,10 @@ std::optional<QString> WhyNoWayland() {
   QString name = qEnvironmentVariable("WAYLAND_DISPLAY");
   if (name.isEmpty()) name = QStringLiteral("wayland-0");
   const QString what = QStringLiteral("the Wayland display ") + Quoted(name);
-  if (!HasWaylandPlugin())
+  if (!HasWaylandPlugin()) {
     return what +
            QStringLiteral(" (Qt's Wayland plugin, Debian's package qt6-wayland, is not installed)");
+  }
   const QString path = name.startsWith(QLatin1Char('/'))
                            ? name
                            : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + name;

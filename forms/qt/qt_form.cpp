@@ -94,7 +94,8 @@ void QtControl::SetChecked(bool checked) {
 QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
   [[maybe_unused]] static const bool accessible_buttons =
       (QAccessible::installFactory(AccessibleGraphicalButton::Factory), true);
-  // The layout is absolute: no maximise box, no resizing.
+  // The layout is absolute: no maximise box, and a fixed size where the platform allows it
+  // (see SetClientSize).
   window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);

@@ -45,7 +45,6 @@ class Win32Control : public Control, public AccessibleControl {
   void SetToolTip(std::string_view text) override;
   void SetAccessibleName(std::string_view name) override;
   void SetChecked(bool checked) override;
-  bool checked() const { return checked_; }
 
   std::wstring AccessibleName() const override;
   std::wstring AccessibleDescription() const override;
