@@ -1,7 +1,9 @@
 #include "editor/glyph_grid.h"
 
-#include <stdexcept>
+#include <string>
 #include <utility>
+
+#include "common/run_time_error.h"
 
 namespace velmora {
 
@@ -18,8 +20,8 @@ void CheckColumn(int column) {
 
 void CheckIndex(const char* what, int value, int first, int last) {
   if (value < first || value > last) {
-    throw std::out_of_range(std::string(what) + " " + std::to_string(value) + " is outside " +
-                            std::to_string(first) + ".." + std::to_string(last));
+    RunTimeError(std::string(what) + " " + std::to_string(value) + " is outside " +
+                 std::to_string(first) + ".." + std::to_string(last));
   }
 }
 

@@ -57,8 +57,8 @@ class GlyphListener {
 /// The character being designed: 64 cell colours with their tooltips, the eight value-box
 /// texts, and the paper and ink colours. A cell is on exactly when its colour equals InkColor.
 ///
-/// Every index is checked: one outside its range throws std::out_of_range, naming the
-/// argument and its range, before anything changes.
+/// Every index is checked: one outside its range is a run-time error, naming the argument
+/// and its range, raised before anything changes.
 class GlyphGrid {
  public:
   /// Every cell white with tooltip "0", every value box "0", paper white, ink black.
@@ -89,7 +89,7 @@ class GlyphGrid {
   GlyphListener* listener_ = nullptr;
 };
 
-/// Throws std::out_of_range unless first <= value <= last; `what` names the argument.
+/// A run-time error unless first <= value <= last; `what` names the argument.
 void CheckIndex(const char* what, int value, int first, int last);
 
 }  // namespace velmora
