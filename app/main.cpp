@@ -10,11 +10,12 @@ int main(int, char** argv) {
   using velmora::forms::Application;
   if (const auto tried = Application::UnreachableDisplay()) {
     // Named as it was started, so that the hint works as typed.
-    std::fprintf(stderr,
-                 "Velmora needs a display for its window and cannot reach one: %s.\n"
-                 "Run it in a virtual X server, for example: xvfb-run -a %s\n"
-                 "(xvfb-run comes with the Debian package xvfb).\n",
-                 tried->c_str(), argv[0] ? argv[0] : "velmora");
+    const std::string name = argv[0] ? argv[0] : "velmora";
+    std::fputs(("Velmora needs a display for its window and cannot reach one: " + *tried +
+                ".\nRun it in a virtual X server, for example: xvfb-run -a " + name +
+                "\n(xvfb-run comes with the Debian package xvfb).\n")
+                   .c_str(),
+               stderr);
     return 1;
   }
   Application application({.name = velmora::kProductName,

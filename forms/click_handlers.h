@@ -1,9 +1,9 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "forms/form.h"
 
@@ -14,17 +14,26 @@ namespace velmora::forms {
 class ClickHandlers {
  public:
   void Set(std::string_view array, ClickHandler handler) {
-    handlers_[std::string(array)] = std::move(handler);
+    for (auto& [name, existing] : handlers_) {
+      if (name == array) {
+        existing = std::move(handler);
+        return;
+      }
+    }
+    handlers_.emplace_back(std::string(array), std::move(handler));
   }
   void Click(std::string_view array, int index) const {
-    const auto found = handlers_.find(array);
-    if (found == handlers_.end()) return;
-    const ClickHandler call = found->second;  // the handler may set another while it runs
-    call(index);
+    for (const auto& [name, handler] : handlers_) {
+      if (name != array) continue;
+      const ClickHandler call = handler;  // the handler may set another while it runs
+      call(index);
+      return;
+    }
   }
 
  private:
-  std::map<std::string, ClickHandler, std::less<>> handlers_;
+  // A handful of arrays: a list is smaller than a map and as quick.
+  std::vector<std::pair<std::string, ClickHandler>> handlers_;
 };
 
 }  // namespace velmora::forms

@@ -1,8 +1,9 @@
 #include "window/main_window.h"
 
-#include <map>
+#include <algorithm>
 #include <string>
-#include <utility>
+
+#include "common/run_time_error.h"
 
 #include "editor/editing.h"
 #include "window/assignment_text.h"
@@ -143,12 +144,21 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   form.SetBackColor(kWindowColor);
   form.SetFont(kWindowFont);
   form.SetIcon("velmora");
-  std::map<std::pair<std::string_view, int>, forms::Control*> controls;
+  struct Made {
+    std::string_view array;
+    int index;
+    forms::Control* control;
+  };
+  std::vector<Made> made;
   for (const ControlRow& row : MainWindowLayout(grid_)) {
-    controls[{row.array, row.index}] = &form.AddControl(row);
+    made.push_back({row.array, row.index, &form.AddControl(row)});
   }
-  const auto at = [&controls](std::string_view array, int index) {
-    return controls.at({array, index});
+  const auto at = [&made](std::string_view array, int index) {
+    const auto found = std::find_if(made.begin(), made.end(), [&](const Made& entry) {
+      return entry.array == array && entry.index == index;
+    });
+    if (found == made.end()) RunTimeError("the window has no control " + std::string(array));
+    return found->control;
   };
   for (int k = 0; k < kPaletteSize; ++k) palette_[k] = at(kCommand1, k);
   for (int i = 0; i < kCellCount; ++i) cells_[i] = at(kCommand2, i);

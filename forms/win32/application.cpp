@@ -4,6 +4,8 @@
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
 
+#include "common/run_time_error.h"
+#include "forms/win32/failure.h"
 #include "forms/win32/win32_form.h"
 
 namespace velmora::forms {
@@ -19,6 +21,7 @@ Application::Application(const AppIdentity&) : toolkit_(std::make_unique<Toolkit
   // message boxes take their button captions from Windows.
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
+  SetRunTimeErrorReporter(win32::ShowRunTimeError);
 }
 Application::~Application() = default;
 

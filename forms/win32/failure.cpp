@@ -1,20 +1,20 @@
 #include "forms/win32/failure.h"
 
+#include <string>
+
+#include "common/run_time_error.h"
+#include "forms/win32/text.h"
+
 namespace velmora::forms::win32 {
 
 namespace {
 
 WindowMaker window_maker = CreateWindowExW;
-FailureReporter failure_reporter = nullptr;
 
 }  // namespace
 
 void SetWindowMakerForTesting(WindowMaker maker) {
   window_maker = maker ? maker : CreateWindowExW;
-}
-
-void SetFailureReporterForTesting(FailureReporter reporter) {
-  failure_reporter = reporter;
 }
 
 HWND CreateWindowChecked(DWORD ex_style, const wchar_t* window_class, const wchar_t* text,
@@ -28,26 +28,24 @@ HWND CreateWindowChecked(DWORD ex_style, const wchar_t* window_class, const wcha
 
 void FailToCreate(const wchar_t* what) {
   const DWORD error = GetLastError();
-  std::wstring message = L"Velmora cannot open its window: ";
+  std::wstring message = L"Velmora не може да отвори прозореца си: ";
   message += what;
-  message += L" could not be created";
+  message += L" не може да бъде създаден";
   wchar_t reason[256] = {};
   if (error && FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                               error, 0, reason, 256, nullptr)) {
     message += L" (";
     message += reason;
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) {
-      message.pop_back();
-    }
+    while (message.back() == L'\n' || message.back() == L'\r') message.pop_back();
     message += L")";
   }
   message += L".";
-  if (failure_reporter) {
-    failure_reporter(message);
-  } else {
-    MessageBoxW(nullptr, message.c_str(), L"Velmora", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
-  }
-  ExitProcess(1);
+  RunTimeError(Narrow(message));
+}
+
+void ShowRunTimeError(std::string_view message) {
+  MessageBoxW(nullptr, Widen(message).c_str(), L"Velmora",
+              MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TASKMODAL);
 }
 
 }  // namespace velmora::forms::win32

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include <string_view>
 
 namespace velmora::forms::win32 {
 
@@ -12,16 +12,17 @@ HWND CreateWindowChecked(DWORD ex_style, const wchar_t* window_class, const wcha
                          DWORD style, int left, int top, int width, int height, HWND parent,
                          HMENU menu, void* param, const wchar_t* what);
 
-/// Reports that `what` could not be made, with the system's reason, and ends the program with
-/// status 1: a window that never appears would leave a process the user cannot end.
+/// A run-time error: `what` could not be made, for the system's reason. A window that never
+/// appears would leave a process the user cannot end.
 [[noreturn]] void FailToCreate(const wchar_t* what);
 
-/// Seams for tests: what makes windows, and what tells the user that one could not be made
-/// (a message box unless set).
+/// Tells the user of a run-time error in a message box: a program started from the desktop
+/// has no console.
+void ShowRunTimeError(std::string_view message);
+
+/// Seam for tests: what makes windows.
 using WindowMaker = HWND(WINAPI*)(DWORD, LPCWSTR, LPCWSTR, DWORD, int, int, int, int, HWND, HMENU,
                                   HINSTANCE, LPVOID);
 void SetWindowMakerForTesting(WindowMaker maker);
-using FailureReporter = void (*)(const std::wstring& message);
-void SetFailureReporterForTesting(FailureReporter reporter);
 
 }  // namespace velmora::forms::win32

@@ -63,16 +63,16 @@ Win32Form::Win32Form() {
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.lpszClassName = kFormClass;
-    if (!RegisterClassExW(&window_class)) FailToCreate(L"the window class");
+    if (!RegisterClassExW(&window_class)) FailToCreate(L"класът на прозореца");
   }
   window_ = CreateWindowChecked(WS_EX_CONTROLPARENT, kFormClass, L"", kFormStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, this,
-                                L"the window");
+                                L"прозорецът");
   dpi_ = DpiOf(window_);
-  tooltips_ =
-      CreateWindowChecked(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, nullptr, L"the tooltips");
+  tooltips_ = CreateWindowChecked(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                  nullptr, L"прозорецът за подсказки");
 }
 
 Win32Form::~Win32Form() {
@@ -298,10 +298,10 @@ Control& Win32Form::AddControl(const ControlRow& row) {
   const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style | (row.visible ? WS_VISIBLE : 0) |
                       (row.enabled ? 0 : WS_DISABLED);
   const int id = kFirstControlId + static_cast<int>(controls_.size());
-  HWND child =
-      CreateWindowChecked(kind.ex_style, kind.window_class, L"", style, place.left, place.top,
-                          place.right - place.left, place.bottom - place.top, window_,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, L"a control");
+  HWND child = CreateWindowChecked(kind.ex_style, kind.window_class, L"", style, place.left,
+                                   place.top, place.right - place.left, place.bottom - place.top,
+                                   window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   nullptr, L"елемент на прозореца");
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row.font)), FALSE);
   if (row.kind == ControlKind::kTextBox && row.multi_line) LetTabThrough(child);
   if (row.kind == ControlKind::kLabel) ClickOnRelease(child);

@@ -1,3 +1,8 @@
+# The C++ library's failures, with the program's build without exceptions.
+add_executable(no_exceptions_tests ${PROJECT_SOURCE_DIR}/tests/common/no_exceptions_test.cpp)
+target_link_libraries(no_exceptions_tests PRIVATE velmora_no_exceptions GTest::gtest_main)
+velmora_gtest(no_exceptions_tests)
+
 # Velmora.exe itself: what its file says, and its real window under Wine in an X server.
 add_test(NAME exe_file
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/exe_file_test.sh $<TARGET_FILE:velmora> ${CMAKE_OBJDUMP}
