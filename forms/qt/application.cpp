@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "common/run_time_error.h"
 #include "forms/qt/display_probe.h"
 #include "forms/qt/message_box.h"
 #include "forms/qt/qt_form.h"
@@ -27,8 +28,11 @@ Application::Application(const AppIdentity& identity) : toolkit_(std::make_uniqu
   QApplication::setOrganizationDomain(QString::fromStdString(identity.organization_domain));
   QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktop_id));
   qt::SetMessageBoxCaptions(identity.ok_caption, identity.cancel_caption);
+  SetRunTimeErrorReporter(qt::ShowRunTimeError);
 }
-Application::~Application() = default;
+Application::~Application() {
+  SetRunTimeErrorReporter(nullptr);  // no box without the application
+}
 
 std::unique_ptr<Form> Application::NewForm() {
   return std::make_unique<qt::QtForm>();

@@ -1,5 +1,7 @@
 #include "forms/qt/message_box.h"
 
+#include <cstdio>
+
 #include <QEvent>
 #include <QPushButton>
 
@@ -70,6 +72,14 @@ MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box) {
 
   const int answer = Answerer() ? Answerer()(dialog) : dialog.exec();
   return answer == QMessageBox::Cancel ? MsgBoxResult::kCancel : MsgBoxResult::kOk;
+}
+
+void ShowRunTimeError(std::string_view message) {
+  std::fputs(("Velmora: " + std::string(message) + "\n").c_str(), stderr);
+  MsgBoxRequest box;
+  box.prompt = message;
+  box.title = "Velmora";
+  ShowMessageBox(nullptr, box);
 }
 
 }  // namespace velmora::forms::qt

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "forms/form.h"
 
@@ -18,5 +19,9 @@ void SetMessageBoxCaptions(std::string ok, std::string cancel);
 
 /// Shows `box` modal to the whole program and waits until it is closed.
 MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box);
+
+/// Tells the user of a run-time error on standard error and in a message box titled "Velmora",
+/// for a program started from the desktop, whose standard error nobody reads.
+void ShowRunTimeError(std::string_view message);
 
 }  // namespace velmora::forms::qt

@@ -23,7 +23,9 @@ Application::Application(const AppIdentity&) : toolkit_(std::make_unique<Toolkit
   InitCommonControlsEx(&controls);
   SetRunTimeErrorReporter(win32::ShowRunTimeError);
 }
-Application::~Application() = default;
+Application::~Application() {
+  SetRunTimeErrorReporter(nullptr);
+}
 
 std::unique_ptr<Form> Application::NewForm() {
   return std::make_unique<win32::Win32Form>();

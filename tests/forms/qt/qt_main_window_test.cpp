@@ -15,12 +15,14 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "common/run_time_error.h"
 #include "forms/arrow_keys.h"
 #include "forms/qt/message_box.h"
 #include "forms/qt/qt_form.h"
@@ -535,6 +537,25 @@ TEST_F(QtMainWindowTest, HotspotOpensTheNoteInARealMessageBox) {
     EXPECT_EQ(box.icon, QMessageBox::NoIcon);
     EXPECT_EQ(box.modality, Qt::ApplicationModal);
   }
+}
+
+// A run-time error is told in a message box as well as on standard error, then ends the
+// program with status 1.
+TEST(QtRunTimeErrorDeathTest, IsToldInAMessageBox) {
+  ::testing::GTEST_FLAG(death_test_style) = "threadsafe";  // Qt runs threads of its own
+  EXPECT_EXIT(
+      {
+        forms::qt::SetMessageBoxAnswerer([](QMessageBox& box) {
+          std::fprintf(stderr, "box %s: %s\n", qUtf8Printable(box.windowTitle()),
+                       qUtf8Printable(box.text()));
+          return QMessageBox::Ok;
+        });
+        SetRunTimeErrorReporter(forms::qt::ShowRunTimeError);
+        RunTimeError("cell index 64 is outside 0..63");
+      },
+      ::testing::ExitedWithCode(1),
+      "\nVelmora: cell index 64 is outside 0\\.\\.63\nbox Velmora: cell index 64 is outside "
+      "0\\.\\.63\n");
 }
 
 TEST_F(QtMainWindowTest, AssignmentTextScrollsThroughItsLines) {
