@@ -64,7 +64,14 @@ class Control {
   virtual void SetAccessibleName(std::string_view name) = 0;
   /// The state of a checkable button, as screen readers tell it; the screen shows no change.
   virtual void SetChecked(bool checked) = 0;
+  /// Whether the keyboard focus can go to the control now: it is enabled and shown.
+  virtual bool CanTakeFocus() const = 0;
+  virtual void TakeFocus() = 0;
 };
+
+/// What a form does as it is shown: the focus goes to the first control of `tab_order` that
+/// can take it, and to none when none can.
+void FocusFirst(const std::vector<Control*>& tab_order);
 
 enum class MsgBoxButtons { kOkOnly = 0, kOkCancel = 1 };
 enum class MsgBoxResult { kOk = 1, kCancel = 2 };

@@ -247,13 +247,7 @@ MsgBoxResult QtForm::MsgBox(const MsgBoxRequest& box) {
 }
 
 void QtForm::Show() {
-  for (Control* control : tab_order_) {
-    QWidget* widget = static_cast<QtControl*>(control)->widget();
-    if (widget->isEnabled() && !widget->isHidden()) {
-      widget->setFocus(Qt::OtherFocusReason);
-      break;
-    }
-  }
+  FocusFirst(tab_order_);
   window_->show();
 }
 

@@ -32,6 +32,9 @@ class QtControl : public Control {
   void SetToolTip(std::string_view text) override;
   void SetAccessibleName(std::string_view name) override;
   void SetChecked(bool checked) override;
+  // Hidden, not invisible: the form may not be shown yet.
+  bool CanTakeFocus() const override { return widget_->isEnabled() && !widget_->isHidden(); }
+  void TakeFocus() override { widget_->setFocus(Qt::OtherFocusReason); }
 
  private:
   ControlKind kind_;

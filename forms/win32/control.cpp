@@ -8,7 +8,7 @@
 namespace velmora::forms::win32 {
 
 Win32Control::Win32Control(const ControlRow& row, HWND window)
-    : row_(row), array_(row.array), window_(window), checked_(row.checked) {
+    : row_(row), array_(row.array), window_(window) {
   row_.array = array_;
   if (row.back_color) SetBackColor(*row.back_color);
 }
@@ -27,7 +27,6 @@ void Win32Control::SetBackColor(ColorValue color) {
 
 void Win32Control::SetText(std::string_view text) {
   row_.text = text;
-  caption_ = Widen(text);
   UpdateWindowText();
 }
 
@@ -40,7 +39,7 @@ void Win32Control::UpdateWindowText() {
   // A graphical button paints its caption itself, so its window text is free to carry the
   // name a screen reader reads; labels and text boxes show their window text.
   const bool named = row_.kind == ControlKind::kGraphicalButton && !row_.accessible_name.empty();
-  SetWindowTextW(window_, named ? Widen(row_.accessible_name).c_str() : caption_.c_str());
+  SetWindowTextW(window_, Widen(named ? row_.accessible_name : row_.text).c_str());
   if (row_.kind == ControlKind::kGraphicalButton) InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -63,8 +62,8 @@ void Win32Control::SetToolTip(std::string_view text) {
 }
 
 void Win32Control::SetChecked(bool checked) {
-  if (checked_ == checked) return;
-  checked_ = checked;
+  if (row_.checked == checked) return;
+  row_.checked = checked;
   NotifyStateChanged(window_);
 }
 

@@ -21,7 +21,7 @@ bool Win32Form::MoveFocus(HWND from, Arrow arrow) const {
       windows.resize(stops.size());
     }
     ArrowStop stop = StopOf(row);
-    stop.takes_focus = IsWindowEnabled(other->window()) && IsWindowVisible(other->window());
+    stop.takes_focus = other->CanTakeFocus();
     stops[static_cast<size_t>(row.index)] = stop;
     windows[static_cast<size_t>(row.index)] = other->window();
   }

@@ -154,7 +154,7 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item) const {
   if (!control) return;
   HDC dc = item.hDC;
   const RECT& face = item.rcItem;
-  const ColorValue color = control->back_color().value_or(kWhite);
+  const ColorValue color = control->row().back_color.value_or(kWhite);
   FillEdge(dc, face.left, face.top, face.right, face.bottom, ToColorRef(color));
 
   const bool sunk = item.itemState & ODS_SELECTED;
@@ -167,12 +167,13 @@ void Win32Form::DrawButton(const DRAWITEMSTRUCT& item) const {
   FillEdge(dc, face.left, face.bottom - edge, face.right, face.bottom, bottom_right);
   FillEdge(dc, face.right - edge, face.top, face.right, face.bottom, bottom_right);
 
-  if (!control->caption().empty()) {
+  // The caption is painted here: the window text of a graphical button is its accessible name.
+  if (const std::string& caption = control->row().text; !caption.empty()) {
     RECT text = face;
     if (sunk) OffsetRect(&text, 1, 1);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(look.caption));
-    DrawTextW(dc, control->caption().c_str(), -1, &text,
+    DrawTextW(dc, Widen(caption).c_str(), -1, &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (item.itemState & ODS_FOCUS) {
@@ -196,7 +197,7 @@ LRESULT Win32Form::ColorStatic(HDC dc, HWND child) const {
   const Win32Control* control = ControlOf(child);
   if (control && control->back_brush()) {
     SetTextColor(dc, ToColorRef(kTextOnFixedFace));
-    SetBkColor(dc, ToColorRef(*control->back_color()));
+    SetBkColor(dc, ToColorRef(*control->row().back_color));
     return reinterpret_cast<LRESULT>(control->back_brush());
   }
   // Read-only text boxes keep the colours of a text box, face and text together, as the Qt
@@ -330,13 +331,7 @@ void Win32Form::SetTabOrder(const std::vector<Control*>& order) {
 
 void Win32Form::Show() {
   ShowWindow(window_, SW_SHOWDEFAULT);
-  for (Control* control : tab_order_) {
-    HWND child = static_cast<Win32Control*>(control)->window();
-    if (IsWindowEnabled(child) && IsWindowVisible(child)) {
-      SetFocus(child);
-      break;
-    }
-  }
+  FocusFirst(tab_order_);
   UpdateWindow(window_);
 }
 

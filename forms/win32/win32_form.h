@@ -33,23 +33,25 @@ class Win32Control : public Control, public AccessibleControl {
   Win32Control& operator=(const Win32Control&) = delete;
 
   HWND window() const { return window_; }
+  /// What the control shows and tells now: the row it was made from, as changed since.
   const ControlRow& row() const { return row_; }
   /// The background brush, or none for the platform's own background.
   HBRUSH back_brush() const { return back_brush_; }
-  std::optional<ColorValue> back_color() const { return row_.back_color; }
-  /// The caption a graphical button paints (its window text is its accessible name).
-  const std::wstring& caption() const { return caption_; }
 
   void SetBackColor(ColorValue color) override;
   void SetText(std::string_view text) override;
   void SetToolTip(std::string_view text) override;
   void SetAccessibleName(std::string_view name) override;
   void SetChecked(bool checked) override;
+  bool CanTakeFocus() const override {
+    return IsWindowEnabled(window_) && IsWindowVisible(window_);
+  }
+  void TakeFocus() override { SetFocus(window_); }
 
   std::wstring AccessibleName() const override;
   std::wstring AccessibleDescription() const override;
   long Role() const override;
-  bool Checked() const override { return row_.checkable && checked_; }
+  bool Checked() const override { return row_.checkable && row_.checked; }
 
   /// Where the tooltip is shown; set once by the form.
   void AttachToolTips(HWND tooltips) { tooltips_ = tooltips; }
@@ -62,9 +64,7 @@ class Win32Control : public Control, public AccessibleControl {
   HWND window_;
   HWND tooltips_ = nullptr;
   HBRUSH back_brush_ = nullptr;
-  std::wstring caption_;
   bool has_tool_ = false;
-  bool checked_ = false;
 };
 
 /// A form as a top-level window of fixed size whose controls are child windows; a control's

@@ -22,6 +22,9 @@ struct FakeControl : forms::Control {
   void SetToolTip(std::string_view text) override { row.tool_tip = text; }
   void SetAccessibleName(std::string_view name) override { row.accessible_name = name; }
   void SetChecked(bool checked) override { row.checked = checked; }
+  bool CanTakeFocus() const override { return row.enabled && row.visible; }
+  void TakeFocus() override { ++focus_taken; }
+  int focus_taken = 0;
   forms::ControlRow row;  // the control's current state
 };
 
