@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "forms/button_face.h"
 #include "forms/win32/behaviours.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/failure.h"
@@ -42,12 +41,6 @@ WindowKind KindOf(const ControlRow& row) {
     }
   }
   return {WC_STATICW, 0, 0};
-}
-
-void FillEdge(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
-  const RECT edge{left, top, right, bottom};
-  SetBkColor(dc, color);
-  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &edge, nullptr, 0, nullptr);
 }
 
 }  // namespace
@@ -97,14 +90,25 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wparam,
 
 LRESULT Win32Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    // The controls answer their own notifications; the form hands a click to its array.
     case WM_COMMAND:
-      if (lparam) Command(reinterpret_cast<HWND>(lparam), HIWORD(wparam));
+      if (const Win32Control* control = ControlOf(reinterpret_cast<HWND>(lparam));
+          control && control->IsClick(HIWORD(wparam))) {
+        handlers_.Click(control->row().array, control->row().index);
+      }
       return 0;
-    case WM_DRAWITEM:
-      DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      if (const Win32Control* control = ControlOf(item.hwndItem)) {
+        control->Draw(item, static_cast<double>(dpi_) / USER_DEFAULT_SCREEN_DPI);
+      }
       return TRUE;
+    }
     case WM_CTLCOLORSTATIC:
-      return ColorStatic(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+      if (const Win32Control* control = ControlOf(reinterpret_cast<HWND>(lparam))) {
+        return reinterpret_cast<LRESULT>(control->Colors(reinterpret_cast<HDC>(wparam)));
+      }
+      break;
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(window_, &client);
@@ -134,77 +138,6 @@ Win32Control* Win32Form::Find(std::string_view array, int index) const {
     if (control->row().array == array && control->row().index == index) return control.get();
   }
   return nullptr;
-}
-
-void Win32Form::Command(HWND child, UINT code) {
-  const Win32Control* control = ControlOf(child);
-  // A disabled control takes no click from anywhere, as in Qt: a BM_CLICK sent to it, from
-  // an automation tool or a screen reader's default action, still makes it notify.
-  if (!control || !IsWindowEnabled(child)) return;
-  // A quick second click on a button comes as a double click: it is a click all the same.
-  const ControlKind kind = control->row().kind;
-  const bool click =
-      (kind == ControlKind::kGraphicalButton && (code == BN_CLICKED || code == BN_DOUBLECLICKED)) ||
-      (kind == ControlKind::kLabel && code == STN_CLICKED);
-  if (click) handlers_.Click(control->row().array, control->row().index);
-}
-
-void Win32Form::DrawButton(const DRAWITEMSTRUCT& item) const {
-  const Win32Control* control = ControlOf(item.hwndItem);
-  if (!control) return;
-  HDC dc = item.hDC;
-  const RECT& face = item.rcItem;
-  const ColorValue color = control->row().back_color.value_or(kWhite);
-  FillEdge(dc, face.left, face.top, face.right, face.bottom, ToColorRef(color));
-
-  const bool sunk = item.itemState & ODS_SELECTED;
-  const ButtonFace look = ButtonFace::Of(color, !(item.itemState & ODS_DISABLED), sunk,
-                                         static_cast<double>(dpi_) / USER_DEFAULT_SCREEN_DPI);
-  const int edge = look.frame_thickness;
-  const COLORREF top_left = ToColorRef(look.top_left), bottom_right = ToColorRef(look.bottom_right);
-  FillEdge(dc, face.left, face.top, face.right, face.top + edge, top_left);
-  FillEdge(dc, face.left, face.top, face.left + edge, face.bottom, top_left);
-  FillEdge(dc, face.left, face.bottom - edge, face.right, face.bottom, bottom_right);
-  FillEdge(dc, face.right - edge, face.top, face.right, face.bottom, bottom_right);
-
-  // The caption is painted here: the window text of a graphical button is its accessible name.
-  if (const std::string& caption = control->row().text; !caption.empty()) {
-    RECT text = face;
-    if (sunk) OffsetRect(&text, 1, 1);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(look.caption));
-    DrawTextW(dc, Widen(caption).c_str(), -1, &text,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  }
-  if (item.itemState & ODS_FOCUS) {
-    // The dotted mark, every other pixel.
-    const COLORREF mark = ToColorRef(look.focus_mark);
-    const int inset = look.focus_inset;
-    const RECT ring{face.left + inset, face.top + inset, face.right - inset - 1,
-                    face.bottom - inset - 1};
-    for (int x = ring.left; x <= ring.right; x += 2) {
-      SetPixelV(dc, x, ring.top, mark);
-      SetPixelV(dc, x, ring.bottom, mark);
-    }
-    for (int y = ring.top; y <= ring.bottom; y += 2) {
-      SetPixelV(dc, ring.left, y, mark);
-      SetPixelV(dc, ring.right, y, mark);
-    }
-  }
-}
-
-LRESULT Win32Form::ColorStatic(HDC dc, HWND child) const {
-  const Win32Control* control = ControlOf(child);
-  if (control && control->back_brush()) {
-    SetTextColor(dc, ToColorRef(kTextOnFixedFace));
-    SetBkColor(dc, ToColorRef(*control->row().back_color));
-    return reinterpret_cast<LRESULT>(control->back_brush());
-  }
-  // Read-only text boxes keep the colours of a text box, face and text together, as the Qt
-  // window shows them; a dark scheme makes both dark and light.
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
 int Win32Form::Pixels(Twips twips) const {

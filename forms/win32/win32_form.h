@@ -35,8 +35,18 @@ class Win32Control : public Control, public AccessibleControl {
   HWND window() const { return window_; }
   /// What the control shows and tells now: the row it was made from, as changed since.
   const ControlRow& row() const { return row_; }
-  /// The background brush, or none for the platform's own background.
-  HBRUSH back_brush() const { return back_brush_; }
+
+  // The notifications the form passes on.
+  /// Whether notification `code` (WM_COMMAND's) is a click. A quick second click on a button
+  /// comes as a double click: it is a click all the same. A disabled control takes no click
+  /// from anywhere, as in Qt: a BM_CLICK sent to it, from an automation tool or a screen
+  /// reader's default action, still makes it notify.
+  bool IsClick(UINT code) const;
+  /// Paints a graphical button's face, frame, caption and focus mark at `scale` (1 at 96 DPI).
+  void Draw(const DRAWITEMSTRUCT& item, double scale) const;
+  /// WM_CTLCOLORSTATIC of a label or read-only text box: sets the text colours of `dc` and
+  /// returns the brush of the background.
+  HBRUSH Colors(HDC dc) const;
 
   void SetBackColor(ColorValue color) override;
   void SetText(std::string_view text) override;
@@ -99,9 +109,6 @@ class Win32Form : public Form {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   Win32Control* ControlOf(HWND child) const;
-  void Command(HWND child, UINT code);
-  void DrawButton(const DRAWITEMSTRUCT& item) const;
-  LRESULT ColorStatic(HDC dc, HWND child) const;
   void ChangeDpi(UINT dpi, const RECT* suggested);
   int Pixels(Twips twips) const;
   RECT PixelRect(const ControlRow& row) const;
