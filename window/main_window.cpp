@@ -164,9 +164,18 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   for (int i = 0; i < kCellCount; ++i) cells_[i] = at(kCommand2, i);
   for (int c = 0; c < kColumnCount; ++c) value_boxes_[c] = at(kText2, c);
 
-  form.OnClick(kCommand1, [this](int k) { SelectInk(grid_, k); });
-  form.OnClick(kCommand2, [this](int i) { ToggleCell(grid_, i); });
-  form.OnClick(kCommand3, [this](int) { ClearGlyph(grid_); });
+  form.OnClick(kCommand1, [this](int k) {
+    SelectInk(grid_, k);
+    ShowPendingStates();
+  });
+  form.OnClick(kCommand2, [this](int i) {
+    ToggleCell(grid_, i);
+    ShowPendingStates();
+  });
+  form.OnClick(kCommand3, [this](int) {
+    ClearGlyph(grid_);
+    ShowPendingStates();
+  });
   form.OnClick(kLabel2, [this](int n) { ShowHiddenNote(form_, n); });
 
   std::vector<forms::Control*> tab_order;
@@ -178,7 +187,8 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   form.SetTabOrder(tab_order);
 
   grid_.SetListener(this);
-  LoadWindow(grid_);  // the listener shows every change, states included
+  LoadWindow(grid_);  // the listener shows every change
+  ShowPendingStates();
 }
 
 MainWindow::~MainWindow() {
@@ -190,13 +200,17 @@ void MainWindow::CellColorChanged(int cell, ColorValue color) {
   cells_[cell]->SetChecked(grid_.IsCellOn(cell));
 }
 
-// A new ink can switch cells on or off without changing their colour: white ink makes every
-// white cell count as on.
+// A new ink can switch cells on or off without changing their colour (white ink makes every
+// white cell count as on), so the states are told again, but only once the operation is
+// done: told at once, every cell that is on would read off until it is repainted in the new
+// ink, and a screen reader would announce each of them twice.
 void MainWindow::InkColorChanged(ColorValue) {
-  ShowStates();
+  states_pending_ = true;
 }
 
-void MainWindow::ShowStates() {
+void MainWindow::ShowPendingStates() {
+  if (!states_pending_) return;
+  states_pending_ = false;
   for (int i = 0; i < kCellCount; ++i) cells_[i]->SetChecked(grid_.IsCellOn(i));
   for (int k = 0; k < kPaletteSize; ++k) {
     palette_[k]->SetChecked(GlyphGrid::PaletteColor(k) == grid_.InkColor());

@@ -33,11 +33,13 @@ class MainWindow : private GlyphListener {
   void CellTooltipChanged(int cell, const std::string& tooltip) override;
   void ValueBoxChanged(int column, const std::string& text) override;
   void InkColorChanged(ColorValue color) override;
-  // Screen readers tell which cells are on and which palette entry is the ink.
-  void ShowStates();
+  // Screen readers tell which cells are on and which palette entry is the ink; each click
+  // ends with this.
+  void ShowPendingStates();
 
   forms::Form& form_;
   GlyphGrid grid_;
+  bool states_pending_ = false;  // the ink has changed since the states were last told
   std::array<forms::Control*, kPaletteSize> palette_{};
   std::array<forms::Control*, kCellCount> cells_{};
   std::array<forms::Control*, kColumnCount> value_boxes_{};

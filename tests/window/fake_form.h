@@ -21,7 +21,11 @@ struct FakeControl : forms::Control {
   void SetText(std::string_view text) override { row.text = text; }
   void SetToolTip(std::string_view text) override { row.tool_tip = text; }
   void SetAccessibleName(std::string_view name) override { row.accessible_name = name; }
-  void SetChecked(bool checked) override { row.checked = checked; }
+  void SetChecked(bool checked) override {
+    if (checked != row.checked) ++state_changes;
+    row.checked = checked;
+  }
+  int state_changes = 0;  // what a screen reader would announce
   bool CanTakeFocus() const override { return row.enabled && row.visible; }
   void TakeFocus() override { ++focus_taken; }
   int focus_taken = 0;

@@ -145,9 +145,18 @@ TEST(MainWindowTest, StatesFollowTheGridOnEveryChange) {
   form.Click("Command2", 8);
   EXPECT_FALSE(form.At("Command2", 0).row.checked);
   EXPECT_TRUE(form.At("Command2", 8).row.checked);
+  std::vector<int> changes_before;
+  for (int i = 0; i < kCellCount; ++i)
+    changes_before.push_back(form.At("Command2", i).state_changes);
   form.Click("Command1", 17);
   EXPECT_EQ(current_ink(), std::vector<int>{17}) << "red";
   EXPECT_TRUE(form.At("Command2", 8).row.checked) << "repainted in the new ink, still on";
+  for (int i = 0; i < kCellCount; ++i) {
+    EXPECT_EQ(form.At("Command2", i).state_changes, changes_before[i])
+        << "cell " << i << ": stays on or off through a new ink, and says nothing";
+  }
+  form.Click("Command1", 0);  // the paper colour: nothing changes
+  EXPECT_EQ(current_ink(), std::vector<int>{17});
   form.Click("Command3", 0);
   EXPECT_TRUE(on_cells().empty());
   EXPECT_EQ(current_ink(), std::vector<int>{17}) << "clearing keeps the ink";
