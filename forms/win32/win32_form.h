@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
