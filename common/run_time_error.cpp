@@ -7,16 +7,16 @@ namespace velmora {
 
 namespace {
 
+RunTimeErrorReporter reporter = ReportOnStandardError;
+
+}  // namespace
+
 void ReportOnStandardError(std::string_view message) {
   // No printf: on Windows its formatting code would outweigh the rest of the program.
   std::fputs("Velmora: ", stderr);
   std::fwrite(message.data(), 1, message.size(), stderr);
   std::fputc('\n', stderr);
 }
-
-RunTimeErrorReporter reporter = ReportOnStandardError;
-
-}  // namespace
 
 void SetRunTimeErrorReporter(RunTimeErrorReporter new_reporter) {
   reporter = new_reporter ? new_reporter : ReportOnStandardError;

@@ -14,4 +14,7 @@ namespace velmora {
 using RunTimeErrorReporter = void (*)(std::string_view message);
 void SetRunTimeErrorReporter(RunTimeErrorReporter reporter);
 
+/// The reporter used unless one is set: "Velmora: " and the message, a line on standard error.
+void ReportOnStandardError(std::string_view message);
+
 }  // namespace velmora

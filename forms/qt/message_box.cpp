@@ -1,10 +1,9 @@
 #include "forms/qt/message_box.h"
 
-#include <cstdio>
-
 #include <QEvent>
 #include <QPushButton>
 
+#include "common/run_time_error.h"
 #include "forms/qt/qt_form.h"
 
 namespace velmora::forms::qt {
@@ -75,7 +74,7 @@ MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box) {
 }
 
 void ShowRunTimeError(std::string_view message) {
-  std::fputs(("Velmora: " + std::string(message) + "\n").c_str(), stderr);
+  ReportOnStandardError(message);
   MsgBoxRequest box;
   box.prompt = message;
   box.title = "Velmora";
