@@ -50,7 +50,8 @@ struct ControlRow {
   bool checkable = false;
   bool checked = false;
   std::string tool_tip{};
-  std::string accessible_name{};  // none: the caption names the control
+  std::string accessible_name{};         // none: the caption names the control
+  std::string accessible_description{};  // none: the tooltip describes the control
 };
 
 /// A control made from a ControlRow. Setting a property shows at once.
@@ -59,9 +60,12 @@ class Control {
   virtual ~Control() = default;
   virtual void SetBackColor(ColorValue color) = 0;
   virtual void SetText(std::string_view text) = 0;
-  /// Also the control's accessible description.
+  /// Also the control's accessible description, unless it has one of its own.
   virtual void SetToolTip(std::string_view text) = 0;
   virtual void SetAccessibleName(std::string_view name) = 0;
+  /// What a screen reader reads after the name; a change is told to it, where the user is.
+  /// Setting the description it has already tells nothing.
+  virtual void SetAccessibleDescription(std::string_view description) = 0;
   /// The state of a checkable button, as screen readers tell it; the screen shows no change.
   virtual void SetChecked(bool checked) = 0;
   /// Whether the keyboard focus can go to the control now: it is enabled and shown.

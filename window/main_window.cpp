@@ -67,6 +67,27 @@ std::string CellName(int cell) {
          std::to_string(PinOf(cell) + 1);
 }
 
+// A screen reader hears, beside a cell's state, what the screen shows of it: its tooltip
+// (its pin's weight while it is on) and the value box of its column, so that a toggle tells
+// the column's new value without the user leaving the cell.
+std::string CellDescription(const GlyphGrid& grid, int cell) {
+  const int column = ColumnOf(cell);
+  return "Тегло " + grid.CellTooltip(cell) + ". Сума на колона К" + std::to_string(column + 1) +
+         ": " + grid.ValueBoxText(column);
+}
+
+// The clear button tells the values it would clear, and that all columns are 0 once cleared.
+std::string ClearButtonDescription(const GlyphGrid& grid) {
+  std::string values;
+  bool all_zero = true;
+  for (int c = 0; c < kColumnCount; ++c) {
+    if (c > 0) values += ", ";
+    values += grid.ValueBoxText(c);
+    all_zero = all_zero && grid.ValueBoxText(c) == "0";
+  }
+  return all_zero ? "Всички колони са 0" : "Суми на колоните: " + values;
+}
+
 }  // namespace
 
 // clang-format off
@@ -89,7 +110,8 @@ std::vector<ControlRow> MainWindowLayout(const GlyphGrid& grid) {
   }
   rows.push_back({.array = kCommand3, .index = 0, .kind = kGraphicalButton,
                   .left = 480, .top = 2760, .width = 1215, .height = 495,
-                  .back_color = kClearButtonColor, .text = "Изчисти"});
+                  .back_color = kClearButtonColor, .text = "Изчисти",
+                  .accessible_description = ClearButtonDescription(grid)});
   for (int c = 0; c < kColumnCount; ++c) {
     rows.push_back({.array = kLabel2, .index = 8 + c, .kind = kLabel,
                     .left = 3600 + 360 * c, .top = 480, .width = 255, .height = 255,
@@ -106,7 +128,7 @@ std::vector<ControlRow> MainWindowLayout(const GlyphGrid& grid) {
                     .left = 3600 + 360 * ColumnOf(i), .top = 840 + 360 * (7 - PinOf(i)), .width = 255, .height = 285,
                     .back_color = grid.CellColor(i), .checkable = true, .checked = grid.IsCellOn(i),
                     .tool_tip = grid.CellTooltip(i),
-                    .accessible_name = CellName(i)});
+                    .accessible_name = CellName(i), .accessible_description = CellDescription(grid, i)});
   }
   rows.push_back({.array = kLabel2, .index = 16, .kind = kLabel,
                   .left = 6480, .top = 480, .width = 1695, .height = 255,
@@ -163,18 +185,19 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   for (int k = 0; k < kPaletteSize; ++k) palette_[k] = at(kCommand1, k);
   for (int i = 0; i < kCellCount; ++i) cells_[i] = at(kCommand2, i);
   for (int c = 0; c < kColumnCount; ++c) value_boxes_[c] = at(kText2, c);
+  clear_button_ = at(kCommand3, 0);
 
   form.OnClick(kCommand1, [this](int k) {
     SelectInk(grid_, k);
-    ShowPendingStates();
+    TellScreenReaders();
   });
   form.OnClick(kCommand2, [this](int i) {
     ToggleCell(grid_, i);
-    ShowPendingStates();
+    TellScreenReaders();
   });
   form.OnClick(kCommand3, [this](int) {
     ClearGlyph(grid_);
-    ShowPendingStates();
+    TellScreenReaders();
   });
   form.OnClick(kLabel2, [this](int n) { ShowHiddenNote(form_, n); });
 
@@ -188,7 +211,7 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
 
   grid_.SetListener(this);
   LoadWindow(grid_);  // the listener shows every change
-  ShowPendingStates();
+  TellScreenReaders();
 }
 
 MainWindow::~MainWindow() {
@@ -208,13 +231,19 @@ void MainWindow::InkColorChanged(ColorValue) {
   states_pending_ = true;
 }
 
-void MainWindow::ShowPendingStates() {
-  if (!states_pending_) return;
-  states_pending_ = false;
-  for (int i = 0; i < kCellCount; ++i) cells_[i]->SetChecked(grid_.IsCellOn(i));
-  for (int k = 0; k < kPaletteSize; ++k) {
-    palette_[k]->SetChecked(GlyphGrid::PaletteColor(k) == grid_.InkColor());
+void MainWindow::TellScreenReaders() {
+  if (states_pending_) {
+    states_pending_ = false;
+    for (int i = 0; i < kCellCount; ++i) cells_[i]->SetChecked(grid_.IsCellOn(i));
+    for (int k = 0; k < kPaletteSize; ++k) {
+      palette_[k]->SetChecked(GlyphGrid::PaletteColor(k) == grid_.InkColor());
+    }
   }
+  // Only the descriptions that changed are told.
+  for (int i = 0; i < kCellCount; ++i) {
+    cells_[i]->SetAccessibleDescription(CellDescription(grid_, i));
+  }
+  clear_button_->SetAccessibleDescription(ClearButtonDescription(grid_));
 }
 
 void MainWindow::CellTooltipChanged(int cell, const std::string& tooltip) {

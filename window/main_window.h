@@ -33,9 +33,10 @@ class MainWindow : private GlyphListener {
   void CellTooltipChanged(int cell, const std::string& tooltip) override;
   void ValueBoxChanged(int column, const std::string& text) override;
   void InkColorChanged(ColorValue color) override;
-  // Screen readers tell which cells are on and which palette entry is the ink; each click
-  // ends with this.
-  void ShowPendingStates();
+  // Screen readers tell which cells are on, which palette entry is the ink, and what each
+  // cell and the clear button mean for the column values; each click ends with this, so
+  // that they hear the outcome once.
+  void TellScreenReaders();
 
   forms::Form& form_;
   GlyphGrid grid_;
@@ -43,6 +44,7 @@ class MainWindow : private GlyphListener {
   std::array<forms::Control*, kPaletteSize> palette_{};
   std::array<forms::Control*, kCellCount> cells_{};
   std::array<forms::Control*, kColumnCount> value_boxes_{};
+  forms::Control* clear_button_ = nullptr;
 };
 
 /// Every control of the window in creation order (later ones in front), the cells and

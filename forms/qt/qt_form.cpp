@@ -11,6 +11,7 @@
 #include <QResource>
 #include <cmath>
 
+#include "forms/qt/accessibility.h"
 #include "forms/qt/message_box.h"
 #include "forms/qt/widgets.h"
 
@@ -79,9 +80,17 @@ void QtControl::SetText(std::string_view text) {
 }
 
 void QtControl::SetToolTip(std::string_view text) {
-  const QString converted = ToQString(text);
-  widget_->setToolTip(converted);
-  widget_->setAccessibleDescription(converted);
+  // Qt's screen readers read the tooltip where a control has no description of its own.
+  widget_->setToolTip(ToQString(text));
+}
+
+void QtControl::SetAccessibleDescription(std::string_view description) {
+  const QString converted = ToQString(description);
+  if (auto* button = qobject_cast<GraphicalButton*>(widget_)) {
+    button->SetDescription(converted);
+  } else if (widget_->accessibleDescription() != converted) {
+    widget_->setAccessibleDescription(converted);
+  }
 }
 
 void QtControl::SetAccessibleName(std::string_view name) {
@@ -93,7 +102,7 @@ void QtControl::SetChecked(bool checked) {
 
 QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
   [[maybe_unused]] static const bool accessible_buttons =
-      (QAccessible::installFactory(AccessibleGraphicalButton::Factory), true);
+      (QAccessible::installFactory(AccessibleInterfaceFactory), true);
   // The layout is absolute: no maximise box, and a fixed size where the platform allows it
   // (see SetClientSize).
   window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -193,21 +202,17 @@ QWidget* QtForm::CreateWidget(const ControlRow& row) {
     }
     case ControlKind::kTextBox:
       if (row.multi_line) {
+        if (row.read_only) return new ReadOnlyTextEdit(window_.get());
         auto* box = new QPlainTextEdit(window_.get());
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
-        box->setReadOnly(row.read_only);
-        if (row.read_only) {
-          box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        }
         return box;
-      } else {
-        auto* line = new QLineEdit(window_.get());
-        line->setAlignment(alignment | Qt::AlignVCenter);
-        line->setReadOnly(row.read_only);
-        return line;
       }
+      QLineEdit* line =
+          row.read_only ? new ReadOnlyLineEdit(window_.get()) : new QLineEdit(window_.get());
+      line->setAlignment(alignment | Qt::AlignVCenter);
+      return line;
   }
   return nullptr;
 }
@@ -226,6 +231,9 @@ Control& QtForm::AddControl(const ControlRow& row) {
   if (!row.text.empty()) control->SetText(row.text);
   if (!row.tool_tip.empty()) control->SetToolTip(row.tool_tip);
   if (!row.accessible_name.empty()) control->SetAccessibleName(row.accessible_name);
+  if (!row.accessible_description.empty()) {
+    control->SetAccessibleDescription(row.accessible_description);
+  }
   by_name_[{std::string(row.array), row.index}] = control.get();
   return *control;
 }

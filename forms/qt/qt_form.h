@@ -31,6 +31,7 @@ class QtControl : public Control {
   void SetText(std::string_view text) override;
   void SetToolTip(std::string_view text) override;
   void SetAccessibleName(std::string_view name) override;
+  void SetAccessibleDescription(std::string_view description) override;
   void SetChecked(bool checked) override;
   // Hidden, not invisible: the form may not be shown yet.
   bool CanTakeFocus() const override { return widget_->isEnabled() && !widget_->isHidden(); }

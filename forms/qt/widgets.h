@@ -4,6 +4,10 @@
 #include <QAccessibleWidget>
 #include <QColor>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "forms/qt/accessible_text.h"
 
 namespace velmora::forms::qt {
 
@@ -23,6 +27,9 @@ class GraphicalButton : public QAbstractButton {
   bool Toggles() const { return toggles_; }
   void SetOn(bool on);
   bool IsOn() const { return on_; }
+  /// What screen readers read after the name; a change is told to them.
+  void SetDescription(const QString& description);
+  const QString& Description() const { return description_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -32,6 +39,7 @@ class GraphicalButton : public QAbstractButton {
   QColor face_;
   bool toggles_ = false;
   bool on_ = false;
+  QString description_;
 };
 
 /// What screen readers are told of a graphical button: a push button, or a check box with
@@ -39,12 +47,10 @@ class GraphicalButton : public QAbstractButton {
 class AccessibleGraphicalButton : public QAccessibleWidget {
  public:
   explicit AccessibleGraphicalButton(GraphicalButton* button);
-  /// Qt's accessibility asks here for the interface of every object.
-  static QAccessibleInterface* Factory(const QString& class_name, QObject* object);
 
   QAccessible::Role role() const override;
   QAccessible::State state() const override;
-  /// The name the program gave it, else its caption.
+  /// The name the program gave it, else its caption; its description, else its tooltip.
   QString text(QAccessible::Text text) const override;
   QStringList actionNames() const override;
   void doAction(const QString& action) override;
@@ -68,6 +74,44 @@ class ClickableLabel : public QLabel {
 
  private:
   bool pressed_ = false;
+};
+
+/// A read-only box of one line. Its number is read whole: the focus selects nothing (a
+/// screen reader would read the selection as well as the line) and leaves the caret where it
+/// was, and screen readers get the box's own accessible text (AccessibleReadOnlyText).
+class ReadOnlyLineEdit : public QLineEdit, public TextView {
+  Q_OBJECT
+ public:
+  explicit ReadOnlyLineEdit(QWidget* parent);
+
+  QString Text() const override { return text(); }
+  int Caret() const override { return cursorPosition(); }
+  void SetCaret(int offset) override { setCursorPosition(offset); }
+  void GetSelection(int* start, int* end) const override;
+  void Select(int start, int end) override { setSelection(start, end - start); }
+  QList<int> LineStarts() const override { return {0}; }
+  QRect CharacterRect(int offset) const override;
+  int OffsetAt(const QPoint& point) const override;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+};
+
+/// A read-only box of several lines with a vertical scroll bar; Tab leaves it. Screen
+/// readers get the box's own accessible text, by the lines it shows.
+class ReadOnlyTextEdit : public QPlainTextEdit, public TextView {
+  Q_OBJECT
+ public:
+  explicit ReadOnlyTextEdit(QWidget* parent);
+
+  QString Text() const override { return toPlainText(); }
+  int Caret() const override { return textCursor().position(); }
+  void SetCaret(int offset) override;
+  void GetSelection(int* start, int* end) const override;
+  void Select(int start, int end) override;
+  QList<int> LineStarts() const override;
+  QRect CharacterRect(int offset) const override;
+  int OffsetAt(const QPoint& point) const override;
 };
 
 }  // namespace velmora::forms::qt

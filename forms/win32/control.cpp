@@ -46,7 +46,7 @@ void Win32Control::UpdateWindowText() {
 
 void Win32Control::SetToolTip(std::string_view text) {
   row_.tool_tip = text;
-  NotifyDescriptionChanged(window_);
+  if (row_.accessible_description.empty()) NotifyDescriptionChanged(window_);
   if (!tooltips_) return;
   std::wstring wide = Widen(text);
   TOOLINFOW tool{};
@@ -60,6 +60,12 @@ void Win32Control::SetToolTip(std::string_view text) {
   } else {
     SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   }
+}
+
+void Win32Control::SetAccessibleDescription(std::string_view description) {
+  if (row_.accessible_description == description) return;
+  row_.accessible_description = description;
+  NotifyDescriptionChanged(window_);
 }
 
 void Win32Control::SetChecked(bool checked) {
@@ -156,7 +162,7 @@ HBRUSH Win32Control::Colors(HDC dc) const {
 }
 
 std::wstring Win32Control::AccessibleDescription() const {
-  return Widen(row_.tool_tip);
+  return Widen(row_.accessible_description.empty() ? row_.tool_tip : row_.accessible_description);
 }
 
 }  // namespace velmora::forms::win32

@@ -50,6 +50,7 @@ class Win32Control : public Control, public AccessibleControl {
   void SetText(std::string_view text) override;
   void SetToolTip(std::string_view text) override;
   void SetAccessibleName(std::string_view name) override;
+  void SetAccessibleDescription(std::string_view description) override;
   void SetChecked(bool checked) override;
   bool CanTakeFocus() const override {
     return IsWindowEnabled(window_) && IsWindowVisible(window_);

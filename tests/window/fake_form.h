@@ -21,6 +21,11 @@ struct FakeControl : forms::Control {
   void SetText(std::string_view text) override { row.text = text; }
   void SetToolTip(std::string_view text) override { row.tool_tip = text; }
   void SetAccessibleName(std::string_view name) override { row.accessible_name = name; }
+  void SetAccessibleDescription(std::string_view description) override {
+    if (description != row.accessible_description) ++description_changes;
+    row.accessible_description = description;
+  }
+  int description_changes = 0;  // what a screen reader would announce
   void SetChecked(bool checked) override {
     if (checked != row.checked) ++state_changes;
     row.checked = checked;

@@ -162,5 +162,33 @@ TEST(MainWindowTest, StatesFollowTheGridOnEveryChange) {
   EXPECT_EQ(current_ink(), std::vector<int>{17}) << "clearing keeps the ink";
 }
 
+// What a screen reader hears where the user is: a cell tells its weight and its column's
+// value, and a toggle changes each description it touches once, to its final words.
+TEST(MainWindowTest, DescriptionsTellTheColumnValueOnceAClickIsDone) {
+  FakeForm form;
+  MainWindow window(form);
+  const auto description = [&form](const char* array, int index) {
+    return form.At(array, index).row.accessible_description;
+  };
+  EXPECT_EQ(description("Command2", 63), "Тегло 0. Сума на колона К8: 112");
+  EXPECT_EQ(description("Command2", 7), "Тегло 128. Сума на колона К1: 255");
+  EXPECT_EQ(description("Command3", 0), "Суми на колоните: 255, 0, 0, 255, 136, 136, 136, 112");
+  std::vector<int> before;
+  for (int i = 0; i < kCellCount; ++i) before.push_back(form.At("Command2", i).description_changes);
+  form.Click("Command2", 63);
+  EXPECT_EQ(description("Command2", 63), "Тегло 128. Сума на колона К8: 240");
+  EXPECT_EQ(form.At("Command2", 63).row.tool_tip, "128") << "the tooltip shows the weight alone";
+  for (int i = 0; i < kCellCount; ++i) {
+    EXPECT_EQ(form.At("Command2", i).description_changes - before[i], i >= 56 ? 1 : 0)
+        << "cell " << i;
+  }
+  EXPECT_EQ(description("Command2", 60), "Тегло 16. Сума на колона К8: 240");
+  form.Click("Command1", 17);  // a new ink changes no weight and no value
+  EXPECT_EQ(form.At("Command2", 63).description_changes - before[63], 1);
+  form.Click("Command3", 0);
+  EXPECT_EQ(description("Command3", 0), "Всички колони са 0");
+  EXPECT_EQ(description("Command2", 63), "Тегло 0. Сума на колона К8: 0");
+}
+
 }  // namespace
 }  // namespace velmora

@@ -588,10 +588,16 @@ TEST_F(QtMainWindowTest, ScreenReadersCanNameEveryControl) {
   EXPECT_EQ(QAccessible::queryAccessibleInterface(cell)->role(), QAccessible::CheckBox);
   EXPECT_TRUE(state(cell).checkable);
   EXPECT_EQ(accessible(cell, QAccessible::Name), "Клетка: колона 1, ред 4");
-  EXPECT_EQ(accessible(cell, QAccessible::Description), "8");
+  // The description tells the cell's weight and its column's value, the tooltip the weight.
+  EXPECT_EQ(accessible(cell, QAccessible::Description), "Тегло 8. Сума на колона К1: 255");
+  EXPECT_EQ(cell->toolTip(), "8");
   EXPECT_TRUE(state(cell).checked) << "on at start";
   Click(cell);
-  EXPECT_EQ(accessible(cell, QAccessible::Description), "0");
+  EXPECT_EQ(accessible(cell, QAccessible::Description), "Тегло 0. Сума на колона К1: 247");
+  EXPECT_EQ(accessible(Widget("Command2", 0), QAccessible::Description),
+            "Тегло 1. Сума на колона К1: 247")
+      << "every cell of the column tells the new value";
+  EXPECT_EQ(cell->toolTip(), "0");
   EXPECT_FALSE(state(cell).checked);
   QWidget* off_cell = Widget("Command2", 8);
   EXPECT_FALSE(state(off_cell).checked);
@@ -623,6 +629,11 @@ TEST_F(QtMainWindowTest, ScreenReadersCanNameEveryControl) {
             "Цвят на мастилото: червено 255, зелено 192, синьо 192");
   EXPECT_EQ(accessible(Widget("Text2", 4), QAccessible::Name), "Сума на колона К5");
   EXPECT_EQ(accessible(Widget("Command3", 0), QAccessible::Name), "Изчисти");
+  EXPECT_EQ(accessible(Widget("Command3", 0), QAccessible::Description),
+            "Суми на колоните: 247, 0, 0, 255, 136, 136, 136, 112");
+  Click(Widget("Command3", 0));
+  EXPECT_EQ(accessible(Widget("Command3", 0), QAccessible::Description), "Всички колони са 0");
+  EXPECT_EQ(accessible(Widget("Label2", 25), QAccessible::Description), "Великденско яйце");
 }
 
 }  // namespace
