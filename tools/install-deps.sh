@@ -10,7 +10,8 @@ run_packages=(cmake g++ make pkgconf qt6-base-dev libxcb1-dev fonts-liberation)
 package_packages=(dpkg-dev file)
 windows_packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix)
 test_packages=(libgtest-dev googletest libbenchmark-dev libx11-dev xvfb xauth xdotool x11-utils
-               imagemagick desktop-file-utils appstream lintian wine64 icoutils weston qt6-wayland)
+               imagemagick desktop-file-utils appstream lintian wine64 icoutils weston qt6-wayland
+               dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox x11-xserver-utils)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;

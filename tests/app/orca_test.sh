@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# A blind user's session: the real program under the Orca screen reader, with openbox to
+# activate its window, driven by the keyboard alone; what Orca says is read from its debug
+# file. The user hears the whole value of К8 when the focus comes to it and word by word in
+# it, the program goes on answering after that, and toggling the top right cell tells its
+# state and its column's new value.
+# Usage: orca_test.sh PROGRAM (inside xvfb-run and dbus-run-session)
+set -euo pipefail
+program=$1
+here=$(dirname "$0")
+work=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true; sleep 0.5; rm -rf "$work"' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+mkdir -p "$HOME"
+log=$work/orca.log
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "What Orca said:" >&2
+  said >&2 || true
+  exit 1
+}
+# Every line Orca has said so far, one a line.
+said() { sed -n "s/^.*SPEECH OUTPUT: '\(.*\)' \?{'established.*$/\1/p" "$log" 2>/dev/null; }
+# Waits until Orca, after line $1 of what it said, says a line matching $2 (grep -E).
+mark=0
+expect() {
+  local pattern=$1 deadline=$((SECONDS + 20))
+  until said | tail -n +"$((mark + 1))" | grep -qE -- "$pattern"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "Orca did not say /$pattern/"
+    kill -0 "$program_pid" 2>/dev/null || fail "the program has ended"
+    sleep 0.2
+  done
+}
+# Presses a key and then expects what Orca says to it; no line may match $3.
+press() {
+  local key=$1 pattern=$2 forbidden=${3:-}
+  mark=$(said | wc -l)
+  xdotool key "$key"
+  expect "$pattern"
+  sleep 0.7  # let the rest of what it says come
+  if [ -n "$forbidden" ] && said | tail -n +"$((mark + 1))" | grep -qxE -- "$forbidden"; then
+    fail "after $key Orca said /$forbidden/"
+  fi
+  echo "$key: $(said | tail -n +"$((mark + 1))" | grep -v '^\(left \)\?\(shift\|control\|tab\|space\) $' | paste -sd '|')"
+}
+
+xset r off  # a key held a moment too long must not repeat
+openbox &
+pids+=($!)
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+/usr/bin/python3 "$here/run_orca.py" --debug-file="$log" >"$work/orca.out" 2>&1 &
+pids+=($!)
+program_pid=0
+expect 'Screen reader on'
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+program_pid=$!
+pids+=("$program_pid")
+expect 'Цвят на мастилото: червено 255, зелено 192, синьо 192'
+
+# Back from the first palette entry to the clear button, and to К8 with its whole value.
+press shift+Tab 'Изчисти'
+press shift+Tab '^112\.?$' '11\.?|1\.?|11 selected|selected'
+said | tail -n +"$((mark + 1))" | grep -q 'Сума на колона К8' || fail "К8 was not named"
+# Word by word there: the whole number each time, and the program still answers.
+press ctrl+Left '^112$' '11|1'
+press ctrl+Right '^112$' '11|1'
+# On through К7..К1 to the top right cell, which is off.
+for _ in 1 2 3 4 5 6 7; do xdotool key shift+Tab; sleep 0.3; done
+press shift+Tab 'Клетка: колона 8, ред 8'
+expect 'Тегло 0\. Сума на колона К8: 112'
+press space '^checked$'
+expect '^Тегло 128\. Сума на колона К8: 240$'
+press space '^not checked$'
+expect '^Тегло 0\. Сума на колона К8: 112$'
+kill -0 "$program_pid" || fail "the program has ended"
+echo "orca test passed"
