@@ -18,11 +18,17 @@ class AccessibleControl {
   virtual long Role() const = 0;
   /// Checked: a check box that is on.
   virtual bool Checked() const = 0;
+  /// The name of what pressing the control does, or null where the system's object answers.
+  /// The action itself is a click (BM_CLICK), which a disabled control takes as nothing.
+  virtual const wchar_t* DefaultAction() const = 0;
+  /// Whether a screen reader may set the control's value (a text box that can be typed in).
+  virtual bool TakesValue() const = 0;
 };
 
 /// Makes `window` answer screen readers (MSAA's WM_GETOBJECT for its client area) with the
-/// system's standard object for it, except for the name, description, role and state, which
-/// `control` gives. `control` must live as long as the window.
+/// system's standard object for it, except for the name, description, role, state and default
+/// action, which `control` gives, and a value that only a control that takes one lets be set.
+/// `control` must live as long as the window.
 void AnswerScreenReaders(HWND window, const AccessibleControl* control);
 
 /// Tells screen readers that the state or the description of `window` changed.

@@ -21,10 +21,10 @@ void Subclass(HWND window, SUBCLASSPROC procedure) {
   SetWindowSubclass(window, procedure, kBehaviourSubclass, 0);
 }
 
-// A read-only box of several lines wants every key, Tab too; the user must be able to Tab
-// out of it, so it is told to leave Tab to the dialog manager. Nor does it ask to have all
-// its text selected when Tab brings the focus, which would scroll it to its end: the reader
-// finds it as it was.
+// A box of several lines wants every key, Tab too; the user must be able to Tab out of it, so
+// it is told to leave Tab to the dialog manager. Nor does a box ask to have all its text
+// selected when Tab brings the focus, which would scroll the assignment to its end and have a
+// screen reader read a value box's number as a selection: the reader finds it as it was.
 LRESULT CALLBACK LetTabThroughProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                    UINT_PTR id, DWORD_PTR) {
   if (message == WM_NCDESTROY) RemoveWindowSubclass(window, LetTabThroughProc, id);

@@ -84,6 +84,12 @@ long Win32Control::Role() const {
   return row_.checkable ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_PUSHBUTTON;
 }
 
+// A graphical button is pressed; one that is on or off toggles, as a screen reader tells it.
+const wchar_t* Win32Control::DefaultAction() const {
+  if (row_.kind != ControlKind::kGraphicalButton) return nullptr;
+  return row_.checkable ? L"Toggle" : L"Press";
+}
+
 bool Win32Control::IsClick(UINT code) const {
   if (!IsWindowEnabled(window_)) return false;
   switch (row_.kind) {

@@ -237,7 +237,7 @@ Control& Win32Form::AddControl(const ControlRow& row) {
                                    window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    nullptr, L"елемент на прозореца");
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row.font)), FALSE);
-  if (row.kind == ControlKind::kTextBox && row.multi_line) LetTabThrough(child);
+  if (row.kind == ControlKind::kTextBox && (row.multi_line || row.read_only)) LetTabThrough(child);
   if (row.kind == ControlKind::kLabel) ClickOnRelease(child);
   auto& control = controls_.emplace_back(std::make_unique<Win32Control>(row, child));
   control->AttachToolTips(tooltips_);

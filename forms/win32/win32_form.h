@@ -61,6 +61,8 @@ class Win32Control : public Control, public AccessibleControl {
   std::wstring AccessibleDescription() const override;
   long Role() const override;
   bool Checked() const override { return row_.checkable && row_.checked; }
+  const wchar_t* DefaultAction() const override;
+  bool TakesValue() const override { return row_.kind == ControlKind::kTextBox && !row_.read_only; }
 
   /// Where the tooltip is shown; set once by the form.
   void AttachToolTips(HWND tooltips) { tooltips_ = tooltips; }

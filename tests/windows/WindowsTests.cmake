@@ -27,7 +27,8 @@ set_tests_properties(wine_dark_colors PROPERTIES FIXTURES_REQUIRED wine_prefix S
 # The Win32 backend with the main window on it, through real windows and messages.
 add_executable(win32_form_tests ${PROJECT_SOURCE_DIR}/tests/forms/win32/win32_form_test.cpp)
 target_link_libraries(win32_form_tests
-  PRIVATE velmora_window velmora_forms_win32 GTest::gtest_main oleacc ole32 oleaut32)
+  PRIVATE velmora_window velmora_forms_win32 GTest::gtest_main oleacc ole32 oleaut32 uuid)
+target_link_options(win32_form_tests PRIVATE -flto-partition=one)
 add_test(NAME win32_form_tests
   COMMAND ${XVFB_RUN} -a ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win32_form_tests>)
 set_tests_properties(win32_form_tests PROPERTIES FIXTURES_REQUIRED wine_prefix SKIP_RETURN_CODE 77
