@@ -48,8 +48,10 @@ deb=$(echo "$work"/package/velmora_*_*.deb)
 [ -f "$deb" ] || { echo "no velmora_<version>_<arch>.deb was made" >&2; exit 1; }
 same_files "the package" "$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./usr/|./|' | sort)"
 depends=$(dpkg-deb -f "$deb" Depends)
+# A library may come under its 64-bit time_t name (Debian 13's libqt6core6t64 provides
+# libqt6core6): the package built there depends on that.
 for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation; do
-  grep -qw "$package" <<<"$depends" || { echo "Depends lacks $package: $depends" >&2; exit 1; }
+  grep -qwE "${package}(t64)?" <<<"$depends" || { echo "Depends lacks $package: $depends" >&2; exit 1; }
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 grep -qw qt6-wayland <<<"$recommends" || { echo "Recommends lacks qt6-wayland: $recommends" >&2; exit 1; }
