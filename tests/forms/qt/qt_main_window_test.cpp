@@ -638,5 +638,51 @@ TEST_F(QtMainWindowTest, ScreenReadersCanNameEveryControl) {
   EXPECT_EQ(accessible(Widget("Label2", 25), QAccessible::Description), "Великденско яйце");
 }
 
+// A value box as a screen reader reads it: focus selects nothing, its number is one word and
+// one line from anywhere in it, and no client can write to it.
+TEST_F(QtMainWindowTest, ValueBoxesAreReadWholeAndTakeNoEdit) {
+  auto* box = qobject_cast<QLineEdit*>(Widget("Text2", 7));
+  form_->window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_->window()));
+  Widget("Command2", 63)->setFocus();
+  QTest::keyClick(Widget("Command2", 63), Qt::Key_Tab);  // on to Text2(0)
+  auto* first = qobject_cast<QLineEdit*>(Widget("Text2", 0));
+  ASSERT_TRUE(first->hasFocus());
+  EXPECT_FALSE(first->hasSelectedText()) << "Tab selected the number";
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+  QAccessibleTextInterface* text = accessible->textInterface();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(accessible->editableTextInterface(), nullptr);
+  EXPECT_TRUE(accessible->state().readOnly);
+  int start = -1, end = -1;
+  for (int offset = 0; offset <= 3; ++offset) {
+    for (auto boundary : {QAccessible::WordBoundary, QAccessible::LineBoundary,
+                          QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary}) {
+      EXPECT_EQ(text->textAtOffset(offset, boundary, &start, &end), "112") << offset;
+      EXPECT_EQ(start, 0);
+      EXPECT_EQ(end, 3);
+    }
+  }
+  EXPECT_EQ(text->textAtOffset(1, QAccessible::CharBoundary, &start, &end), "1");
+  EXPECT_EQ(text->textAtOffset(3, QAccessible::CharBoundary, &start, &end), "");
+  EXPECT_EQ(text->textBeforeOffset(3, QAccessible::CharBoundary, &start, &end), "2");
+  EXPECT_EQ(text->textAfterOffset(0, QAccessible::WordBoundary, &start, &end), "");
+  EXPECT_EQ(start, 3);
+  EXPECT_EQ(text->textAtOffset(-1, QAccessible::WordBoundary, &start, &end), "");
+  EXPECT_EQ(start, 0);
+  EXPECT_EQ(text->textAtOffset(4, QAccessible::WordBoundary, &start, &end), "");
+  EXPECT_EQ(start, 3);
+  EXPECT_EQ(text->text(-5, 99), "112");
+  accessible->setText(QAccessible::Value, "999");
+  EXPECT_EQ(box->text(), "112");
+  // The assignment reads by the lines it shows.
+  QAccessibleTextInterface* assignment =
+      QAccessible::queryAccessibleInterface(Widget("Text1", 0))->textInterface();
+  ASSERT_NE(assignment, nullptr);
+  EXPECT_EQ(assignment->textAtOffset(0, QAccessible::WordBoundary, &start, &end), "Един ");
+  EXPECT_TRUE(assignment->textAtOffset(0, QAccessible::LineBoundary, &start, &end)
+                  .startsWith("Един от най-ценените"));
+}
+
 }  // namespace
 }  // namespace velmora
