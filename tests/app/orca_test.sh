@@ -2,8 +2,8 @@
 # A blind user's session: the real program under the Orca screen reader, with openbox to
 # activate its window, driven by the keyboard alone; what Orca says is read from its debug
 # file. The user hears the whole value of К8 when the focus comes to it and word by word in
-# it, the program goes on answering after that, and toggling the top right cell tells its
-# state and its column's new value.
+# it, the program goes on answering after that, toggling the top right cell tells its state
+# and its column's new value, and the clear button tells that all columns are 0.
 # Usage: orca_test.sh PROGRAM (inside xvfb-run and dbus-run-session)
 set -euo pipefail
 program=$1
@@ -86,5 +86,9 @@ press space '^checked$'
 expect '^Тегло 128\. Сума на колона К8: 240$'
 press space '^not checked$'
 expect '^Тегло 0\. Сума на колона К8: 112$'
+# On through К1..К8 to the clear button, which clears them all and says so.
+for _ in 1 2 3 4 5 6 7 8; do xdotool key Tab; sleep 0.3; done
+press Tab 'Изчисти'
+press space '^Всички колони са 0$'
 kill -0 "$program_pid" || fail "the program has ended"
 echo "orca test passed"
