@@ -299,27 +299,25 @@ TEST_F(Win32FormTest, MsaaTakesEveryCallSafely) {
   }
   EXPECT_EQ(ValueBox(0), "255");
 
-  // The default action: a cell toggles, its column's value and its description follow.
-  IAccessible* cell = ObjectOf(Window("Command2", 63));
-  BSTR action = nullptr;
-  ASSERT_EQ(cell->get_accDefaultAction(self, &action), S_OK);
-  EXPECT_EQ(forms::win32::Narrow(action), "Toggle");
-  SysFreeString(action);
-  EXPECT_EQ(cell->accDoDefaultAction(self), S_OK);
-  Pump();
+  // The default action, by its name: a cell toggles, its column's value and its description
+  // follow; the clear button is pressed.
+  const auto do_default_action = [&](const char* array, int index, const char* name) {
+    IAccessible* object = ObjectOf(Window(array, index));
+    BSTR action = nullptr;
+    ASSERT_EQ(object->get_accDefaultAction(self, &action), S_OK);
+    EXPECT_EQ(forms::win32::Narrow(action), name);
+    SysFreeString(action);
+    EXPECT_EQ(object->accDoDefaultAction(self), S_OK);
+    Pump();
+    object->Release();
+  };
+  do_default_action("Command2", 63, "Toggle");
   EXPECT_EQ(ValueBox(7), "240");
   EXPECT_EQ(Accessible(Window("Command2", 63)).Description(), "Тегло 128. Сума на колона К8: 240");
   EXPECT_TRUE(Accessible(Window("Command2", 63)).Checked());
-  cell->Release();
-  IAccessible* clear = ObjectOf(Window("Command3", 0));
-  ASSERT_EQ(clear->get_accDefaultAction(self, &action), S_OK);
-  EXPECT_EQ(forms::win32::Narrow(action), "Press");
-  SysFreeString(action);
-  EXPECT_EQ(clear->accDoDefaultAction(self), S_OK);
-  Pump();
+  do_default_action("Command3", 0, "Press");
   EXPECT_EQ(ValueBox(0), "0");
   EXPECT_EQ(Accessible(Window("Command3", 0)).Description(), "Всички колони са 0");
-  clear->Release();
   IAccessible* grey = ObjectOf(Window("Command1", 8));  // disabled: light grey is no ink
   EXPECT_TRUE(FAILED(grey->accDoDefaultAction(self)));
   Pump();
