@@ -10,7 +10,15 @@ program=$1
 here=$(dirname "$0")
 work=$(mktemp -d)
 pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true; sleep 0.5; rm -rf "$work"' EXIT
+# Ends what the test started, each gone before the X server is; one that does not go within
+# five seconds is killed.
+stop() {
+  kill "$@" 2>/dev/null
+  for process in "$@"; do
+    timeout 5 tail --pid="$process" -f /dev/null 2>/dev/null || kill -9 "$process" 2>/dev/null
+  done
+}
+trap 'stop "${pids[@]}"; rm -rf "$work"' EXIT
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
 mkdir -p "$HOME"
 log=$work/orca.log

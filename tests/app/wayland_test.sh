@@ -8,7 +8,9 @@ set -uo pipefail
 program=$1
 work=$(mktemp -d)
 chmod 700 "$work"
-trap 'kill "$pid" "$weston" 2>/dev/null; rm -rf "$work"' EXIT
+# The program and weston are gone before the X server is: one left behind would hold the
+# server up after the test.
+trap 'kill "$pid" "$weston" 2>/dev/null; wait "$pid" "$weston" 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 window_color='rgb(128,128,255)'
 shot() { import -window root -crop 1024x768+0+0 +repage "$work/$1.png"; }
