@@ -9,9 +9,9 @@ pids=()
 # Ends what the test started, each gone before the X server is; one that does not go within
 # five seconds is killed.
 stop() {
-  kill "$@" 2>/dev/null
+  kill "$@" 2>/dev/null || true  # some may have ended already
   for process in "$@"; do
-    timeout 5 tail --pid="$process" -f /dev/null 2>/dev/null || kill -9 "$process" 2>/dev/null
+    timeout 5 tail --pid="$process" -f /dev/null 2>/dev/null || kill -9 "$process" 2>/dev/null || true
   done
 }
 trap 'stop "${pids[@]}"' EXIT
