@@ -6,14 +6,7 @@ set -euo pipefail
 program=$1
 here=$(dirname "$0")
 pids=()
-# Ends what the test started, each gone before the X server is; one that does not go within
-# five seconds is killed.
-stop() {
-  kill "$@" 2>/dev/null || true  # some may have ended already
-  for process in "$@"; do
-    timeout 5 tail --pid="$process" -f /dev/null 2>/dev/null || kill -9 "$process" 2>/dev/null || true
-  done
-}
+source "$(dirname "$0")/stop_processes.sh"
 trap 'stop "${pids[@]}"' EXIT
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &

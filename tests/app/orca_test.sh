@@ -10,14 +10,7 @@ program=$1
 here=$(dirname "$0")
 work=$(mktemp -d)
 pids=()
-# Ends what the test started, each gone before the X server is; one that does not go within
-# five seconds is killed.
-stop() {
-  kill "$@" 2>/dev/null || true  # some may have ended already
-  for process in "$@"; do
-    timeout 5 tail --pid="$process" -f /dev/null 2>/dev/null || kill -9 "$process" 2>/dev/null || true
-  done
-}
+source "$(dirname "$0")/stop_processes.sh"
 trap 'stop "${pids[@]}"; rm -rf "$work"' EXIT
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
 mkdir -p "$HOME"
