@@ -1,7 +1,9 @@
 #include "forms/win32/accessibility.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
+
+#include "forms/win32/common_controls.h"
+#include "forms/win32/system_library.h"
 
 namespace velmora::forms::win32 {
 
@@ -207,32 +209,54 @@ class ControlAccessible final : public IAccessible, public IOleWindow {
   LONG references_ = 1;
 };
 
+// What the wrapper needs of oleacc, which is no KnownDLL: it is loaded from the system folder
+// when a screen reader first asks, not imported, since an imported DLL would be looked for
+// beside the program first. Without it the controls answer as Windows' own do.
+struct Oleacc {
+  decltype(&CreateStdAccessibleObject) create_standard_object;
+  decltype(&LresultFromObject) lresult_from_object;
+};
+
+const Oleacc* OleaccFunctions() {
+  static const Oleacc functions = [] {
+    const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
+    if (!oleacc) return Oleacc{};
+    return Oleacc{reinterpret_cast<decltype(&CreateStdAccessibleObject)>(
+                      reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject"))),
+                  reinterpret_cast<decltype(&LresultFromObject)>(
+                      reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")))};
+  }();
+  return functions.create_standard_object && functions.lresult_from_object ? &functions : nullptr;
+}
+
 LRESULT CALLBACK AnswerProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                             DWORD_PTR) {
-  if (message == WM_GETOBJECT && static_cast<DWORD>(lparam) == static_cast<DWORD>(OBJID_CLIENT)) {
+  const bool asked =
+      message == WM_GETOBJECT && static_cast<DWORD>(lparam) == static_cast<DWORD>(OBJID_CLIENT);
+  if (const Oleacc* oleacc = asked ? OleaccFunctions() : nullptr) {
     IAccessible* standard = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&standard)))) {
+    if (SUCCEEDED(oleacc->create_standard_object(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&standard)))) {
       auto* answer = new ControlAccessible(standard, window);
       standard->Release();
-      const LRESULT result =
-          LresultFromObject(__uuidof(IAccessible), wparam, static_cast<IAccessible*>(answer));
+      const LRESULT result = oleacc->lresult_from_object(__uuidof(IAccessible), wparam,
+                                                         static_cast<IAccessible*>(answer));
       answer->Release();
       return result;
     }
   }
   if (message == WM_NCDESTROY) {
     RemovePropW(window, kControlProperty);
-    RemoveWindowSubclass(window, AnswerProc, kSubclassId);
+    CommonControlsLibrary().remove_window_subclass(window, AnswerProc, kSubclassId);
   }
-  return DefSubclassProc(window, message, wparam, lparam);
+  return CommonControlsLibrary().def_subclass_proc(window, message, wparam, lparam);
 }
 
 }  // namespace
 
 void AnswerScreenReaders(HWND window, const AccessibleControl* control) {
   SetPropW(window, kControlProperty, const_cast<AccessibleControl*>(control));
-  SetWindowSubclass(window, AnswerProc, kSubclassId, 0);
+  CommonControlsLibrary().set_window_subclass(window, AnswerProc, kSubclassId, 0);
 }
 
 void NotifyStateChanged(HWND window) {

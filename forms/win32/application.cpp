@@ -1,8 +1,6 @@
 #include "forms/application.h"
 
 #include <windows.h>
-// windows.h first: commctrl.h needs its types.
-#include <commctrl.h>
 
 #include "common/run_time_error.h"
 #include "forms/win32/failure.h"
@@ -19,8 +17,6 @@ std::optional<std::string> Application::UnreachableDisplay() {
 Application::Application(const AppIdentity&) : toolkit_(std::make_unique<Toolkit>()) {
   // The program's name, version and icon are in its version record and resources; its
   // message boxes take their button captions from Windows.
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
   SetRunTimeErrorReporter(win32::ShowRunTimeError);
 }
 Application::~Application() {

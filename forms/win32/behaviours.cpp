@@ -1,6 +1,6 @@
 #include "forms/win32/behaviours.h"
 
-#include <commctrl.h>
+#include "forms/win32/common_controls.h"
 
 namespace velmora::forms::win32 {
 
@@ -18,7 +18,7 @@ namespace {
 constexpr UINT_PTR kBehaviourSubclass = 0x5642;  // "VB"
 
 void Subclass(HWND window, SUBCLASSPROC procedure) {
-  SetWindowSubclass(window, procedure, kBehaviourSubclass, 0);
+  CommonControlsLibrary().set_window_subclass(window, procedure, kBehaviourSubclass, 0);
 }
 
 // A box of several lines wants every key, Tab too; the user must be able to Tab out of it, so
@@ -27,8 +27,9 @@ void Subclass(HWND window, SUBCLASSPROC procedure) {
 // screen reader read a value box's number as a selection: the reader finds it as it was.
 LRESULT CALLBACK LetTabThroughProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                    UINT_PTR id, DWORD_PTR) {
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, LetTabThroughProc, id);
-  LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+  if (message == WM_NCDESTROY)
+    CommonControlsLibrary().remove_window_subclass(window, LetTabThroughProc, id);
+  LRESULT result = CommonControlsLibrary().def_subclass_proc(window, message, wparam, lparam);
   if (message == WM_GETDLGCODE) {
     result &= ~DLGC_HASSETSEL;
     const auto* key = reinterpret_cast<const MSG*>(lparam);
@@ -46,7 +47,7 @@ LRESULT CALLBACK ClickOnReleaseProc(HWND window, UINT message, WPARAM wparam, LP
                                     UINT_PTR id, DWORD_PTR) {
   switch (message) {
     case WM_NCDESTROY:
-      RemoveWindowSubclass(window, ClickOnReleaseProc, id);
+      CommonControlsLibrary().remove_window_subclass(window, ClickOnReleaseProc, id);
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -65,7 +66,7 @@ LRESULT CALLBACK ClickOnReleaseProc(HWND window, UINT message, WPARAM wparam, LP
       }
       return 0;
   }
-  return DefSubclassProc(window, message, wparam, lparam);
+  return CommonControlsLibrary().def_subclass_proc(window, message, wparam, lparam);
 }
 
 }  // namespace

@@ -2,24 +2,14 @@
 
 #include <string>
 
+#include "forms/win32/system_library.h"
 #include "forms/win32/text.h"
 
 namespace velmora::forms::win32 {
 
-namespace {
-
-// Functions of newer Windows, looked up at run time so that the program starts on every
-// Windows; older ones have one DPI for everything.
-template <typename Function>
-Function User32Function(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
-}  // namespace
-
 UINT DpiOf(HWND window) {
-  static const auto get_dpi = User32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+  // Functions of newer Windows; older ones have one DPI for everything.
+  static const auto get_dpi = SystemFunction<UINT(WINAPI*)(HWND)>(L"user32.dll", "GetDpiForWindow");
   if (get_dpi) return get_dpi(window);
   HDC screen = GetDC(nullptr);
   const UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
@@ -28,8 +18,8 @@ UINT DpiOf(HWND window) {
 }
 
 void AdjustForDpi(RECT* rect, DWORD style, UINT dpi) {
-  static const auto adjust =
-      User32Function<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+  static const auto adjust = SystemFunction<BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT)>(
+      L"user32.dll", "AdjustWindowRectExForDpi");
   if (adjust) {
     adjust(rect, style, FALSE, 0, dpi);
   } else {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "forms/win32/behaviours.h"
+#include "forms/win32/common_controls.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/failure.h"
 #include "forms/win32/text.h"
@@ -48,6 +49,7 @@ WindowKind KindOf(const ControlRow& row) {
 // ---- Win32Form
 
 Win32Form::Win32Form() {
+  CommonControlsLibrary();  // the tooltips' class, and the buttons' and boxes' version 6
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW window_class{};
   if (!GetClassInfoExW(instance, kFormClass, &window_class)) {

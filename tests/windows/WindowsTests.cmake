@@ -33,3 +33,15 @@ add_test(NAME win32_form_tests
   COMMAND ${XVFB_RUN} -a ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win32_form_tests>)
 set_tests_properties(win32_form_tests PROPERTIES FIXTURES_REQUIRED wine_prefix SKIP_RETURN_CODE 77
   ENVIRONMENT "${VELMORA_WINE_ENVIRONMENT}" TIMEOUT 120)
+
+# Velmora.exe run from a Downloads folder full of planted DLLs: none of them runs.
+add_library(planted SHARED ${CMAKE_CURRENT_LIST_DIR}/planted_dll.cpp)
+set_target_properties(planted PROPERTIES PREFIX "")
+add_executable(screen_reader_probe ${CMAKE_CURRENT_LIST_DIR}/screen_reader_probe.cpp)
+add_test(NAME dll_planting
+  COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+          ${CMAKE_CURRENT_LIST_DIR}/dll_planting_test.sh $<TARGET_FILE:velmora>
+          $<TARGET_FILE:planted> $<TARGET_FILE:screen_reader_probe>
+          ${CMAKE_CROSSCOMPILING_EMULATOR})
+set_tests_properties(dll_planting PROPERTIES FIXTURES_REQUIRED wine_prefix SKIP_RETURN_CODE 77
+  ENVIRONMENT "${VELMORA_WINE_ENVIRONMENT}" TIMEOUT 300)

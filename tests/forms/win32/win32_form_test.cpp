@@ -21,10 +21,6 @@ namespace {
 
 class Win32FormTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);  // as the program's Application does
-  }
   void SetUp() override { form_.Show(); }
 
   HWND Window(const char* array, int index) const {
