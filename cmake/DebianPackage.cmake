@@ -1,5 +1,8 @@
-# velmora_<version>_<arch>.deb: what `cmake --install` lays out, under /usr.
-#   cpack -G DEB --config BUILD/CPackConfig.cmake   (tools/package.sh does it all)
+# velmora_<version>_<arch>.deb: what `cmake --install` lays out, under /usr, its program
+# stripped. tools/package.sh builds it as Debian builds its own packages: hardened with the
+# release's dpkg-buildflags, and the same bytes from every build of one commit (CPack takes
+# every time in it from SOURCE_DATE_EPOCH, and files are owned by root).
+#   cpack -G DEB --config BUILD/CPackConfig.cmake
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VERSION ${VELMORA_VERSION_TEXT})  # the version the program shows
@@ -11,7 +14,8 @@ a vertical row of eight pins. Click the cells of an 8 x 8 matrix in an ink
 chosen from 48 colours: after every click the eight column values, 0 to 255,
 show how the printer encodes the character. The program speaks Bulgarian.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+set(CPACK_VELMORA_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripAsDebian.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -1,8 +1,24 @@
 #!/usr/bin/env bash
-# Builds the Debian package build/package/velmora_<version>_<arch>.deb from a release build.
+# Builds the Debian package build/package/velmora_<version>_<arch>.deb from a release build,
+# as Debian builds its own: with this release's hardening flags from dpkg-buildflags, and
+# reproducibly, so that every clean build of one commit gives the same bytes (times from the
+# last commit, no build folder in any file).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh package
-cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+eval "$(dpkg-buildflags --export=sh)"  # run here, so that this folder is mapped away
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  # The last commit's time; a copy without its history takes the changelog's.
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) ||
+    SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^ -- .*>  //p' resources/linux/changelog.in)" +%s)
+fi
+export SOURCE_DATE_EPOCH
+# Files get their mode from the umask: a package's are rw-r--r-- and rwxr-xr-x everywhere.
+umask 022
+
+cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+  -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS"
 cmake --build build/package --parallel "$(nproc)"
 (cd build/package && cpack -G DEB)

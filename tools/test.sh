@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Velmora and runs every test: once as a plain build and
-# once with AddressSanitizer and UndefinedBehaviorSanitizer, then the Windows builds, 32- and
-# 64-bit, under Wine. Fails if any run fails.
+# once with AddressSanitizer and UndefinedBehaviorSanitizer, then checks the Debian package,
+# runs the Windows builds' tests, 32- and 64-bit, under Wine, and builds the package and the
+# Windows programs a second time elsewhere to compare their bytes. Fails if any of it fails;
+# its last line says whether the 32-bit Windows tests ran.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh test
@@ -17,10 +19,24 @@ cmake --build build/test --parallel "$jobs"
 echo "== Tests"
 ctest --test-dir build/test --output-on-failure --parallel "$jobs"
 
+echo "== The Debian package, as users build it"
+tools/package.sh
+tests/resources/install_test.sh build/package com.example.velmora build/package/velmora_*.deb
+
 tools/build-windows.sh -DBUILD_TESTING=ON
 for arch in x86_64 i686; do
   echo "== Tests of the $arch Windows build, under Wine"
   ctest --test-dir "build/windows/$arch" --output-on-failure
 done
-/usr/lib/wine/wine --version >/dev/null 2>&1 ||
-  echo "This machine cannot run 32-bit Windows programs: the i686 build was checked, not run."
+
+echo "== The same bytes from a second clean build in another folder"
+tests/reproducible_test.sh
+
+# Whether the 32-bit Windows program ran, or why not: never left unseen.
+if [ -f build/wine32-missing.txt ]; then
+  echo "i686 Windows tests: NOT RUN. $(cat build/wine32-missing.txt)"
+elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  echo "i686 Windows tests: ran under $(/usr/lib/wine/wine --version)."
+else
+  echo "i686 Windows tests: NOT RUN. /usr/lib/wine/wine does not run on this machine."
+fi

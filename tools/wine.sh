@@ -8,7 +8,10 @@ set -uo pipefail
 loader=$1
 shift
 if [ ! -x "$loader" ]; then
-  echo "SKIPPED: $loader is not installed, so this machine runs no such Windows program"
+  # Why the set-up could not install it, where it said (tools/install-deps.sh).
+  reason=$(cat "$(dirname "$0")/../build/wine32-missing.txt" 2>/dev/null) ||
+    reason="$loader is not installed, so this machine runs no such Windows program"
+  echo "SKIPPED: $reason"
   exit 77
 fi
 if ! "$loader" --version >/dev/null 2>&1; then
