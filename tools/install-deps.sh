@@ -6,10 +6,10 @@
 #   tools/install-deps.sh test     all of it, plus what building and running every test needs
 set -euo pipefail
 
-run_packages=(cmake g++ make pkgconf qt6-base-dev libxcb1-dev fonts-liberation)
+run_packages=(cmake g++ make pkgconf qt6-base-dev libxcb1-dev libfontconfig-dev fonts-liberation)
 package_packages=(dpkg-dev file)
 windows_packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix)
-test_packages=(libgtest-dev googletest libbenchmark-dev libx11-dev xvfb xauth xdotool x11-utils
+test_packages=(libgtest-dev googletest libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool x11-utils
                imagemagick desktop-file-utils appstream lintian wine64 icoutils weston qt6-wayland
                dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox x11-xserver-utils
                devscripts diffoscope-minimal)

@@ -1,6 +1,7 @@
 #include "forms/qt/qt_form.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
 #include <QFont>
@@ -149,7 +150,12 @@ void QtForm::SetBackColor(ColorValue color) {
 }
 
 void QtForm::SetFont(const Font& font) {
-  window_->setFont(ToQFont(font));
+  // The application's font too: a text box lays its text out as it is made, before it takes
+  // the window's font, and would otherwise look up and open the desktop's default font, which
+  // nothing on screen shows, while the program starts.
+  const QFont converted = ToQFont(font);
+  QApplication::setFont(converted);
+  window_->setFont(converted);
 }
 
 void QtForm::SetIcon(std::string_view name) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the real program in an X server: checks the window's size and colours, clicks a
-# matrix cell, sees it change colour, closes the window and expects a clean exit.
+# Runs the real program in an X server: checks the window's size and colours and the one font
+# it opened, clicks a matrix cell, sees it change colour, closes the window and expects a clean
+# exit.
 # Usage: smoke_test.sh PROGRAM X11-WINDOW-HELPER (inside xvfb-run)
 set -euo pipefail
 program=$1
@@ -28,6 +29,11 @@ grep -q '^WM_CLASS(STRING) = "velmora", "Velmora"$' <<<"$properties" ||
   fail "the program does not name itself Velmora: $(grep WM_CLASS <<<"$properties")"
 grep -q 'Icon (32 x 32)' <<<"$properties" || fail "the window has no 32 x 32 icon"
 sleep 1
+# The only font opened is the one the window's texts are set in (Times New Roman's metric
+# twin): none that nothing on screen shows, such as the desktop's default font, is opened.
+fonts=$(grep -o '/[^ ]*\.[ot]t[fc]$' "/proc/$pid/maps" | sort -u)
+[ "$fonts" = /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf ] ||
+  fail "fonts opened: $(echo $fonts)"
 
 cell_x=$((left + 248)) cell_y=$((top + 233))  # centre of the bottom-left matrix cell
 import -window root "$work/before.png"
