@@ -83,4 +83,5 @@ for feature in $offered; do
   grep -q "^ ${property[$feature]}: yes" <<<"$checked" ||
     { echo "the program lacks $feature:" >&2; echo "$checked" >&2; exit 1; }
 done
+echo "$checked"
 echo "$(basename "$deb") passed: files, Depends, Recommends, version, lintian and hardening ($(echo $offered))"
