@@ -18,6 +18,8 @@ export SOURCE_DATE_EPOCH
 # Files get their mode from the umask: a package's are rw-r--r-- and rwxr-xr-x everywhere.
 umask 022
 
+# Always a clean build, as Debian's are: nothing of an earlier build (a time, a flag) gets in.
+rm -rf build/package
 cmake -S . -B build/package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
   -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS"
 cmake --build build/package --parallel "$(nproc)"
