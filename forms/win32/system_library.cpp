@@ -19,7 +19,8 @@ constexpr const wchar_t* kLoadedByNameLater[] = {L"uxtheme.dll", L"dwmapi.dll", 
 // Runs before anything else of the program, its static constructors included: every DLL that
 // the program or Windows on its behalf loads by name from then on comes from the system folder.
 // Velmora.exe imports only KnownDLLs, which never come from beside the program; comctl32 and
-// oleacc it loads itself, after this.
+// oleacc it loads itself, after this. (It comes into the program with LoadSystemLibrary,
+// which the screen readers' wrapper calls; the DLL planting test fails without it.)
 [[gnu::constructor(101)]] void LoadLibrariesFromSystemFolderOnly() {
   // Windows 8 on, and Windows 7 and Vista with the update that brought it. Older Windows take
   // the current folder out of the search, but still look beside the program first.
