@@ -78,10 +78,20 @@ declare -A property=([pie]="Position Independent Executable" [stackprotector]="S
   [stackclash]="Stack clash protection" [branch]="Control flow integrity")
 offered=$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --query-features hardening |
   awk '/^Feature:/ { feature = $2 } /^Enabled: yes/ { print feature }')
+# Two it cannot always attest: stack clash protection shows only where a function's frame is
+# large enough to need probes ("unknown" where none is), and on Debian 13 glibc's start files
+# carry no control-flow note, so that no program linked there is marked as protected (apt and
+# bash are not either): there the program's own code must show the marks of -fcf-protection.
+program=$work/unpacked/usr/bin/velmora
 for feature in $offered; do
   [ -n "${property[$feature]:-}" ] || continue  # stackprotectorstrong, format: no such line
-  grep -q "^ ${property[$feature]}: yes" <<<"$checked" ||
-    { echo "the program lacks $feature:" >&2; echo "$checked" >&2; exit 1; }
+  said=$(grep "^ ${property[$feature]}: " <<<"$checked" | sed 's/^[^:]*: //')
+  case $said in yes*) continue ;; esac
+  [ "$feature" = stackclash ] && [[ $said == unknown* ]] && continue
+  [ "$feature" = branch ] && objdump -d "$program" | grep -c endbr64 >/dev/null && continue
+  echo "the program lacks $feature ($said):" >&2
+  echo "$checked" >&2
+  exit 1
 done
 echo "$checked"
 echo "$(basename "$deb") passed: files, Depends, Recommends, version, lintian and hardening ($(echo $offered))"
