@@ -3,7 +3,8 @@
 # may ever run. A first run lists, from Wine's loader trace, every DLL the program loads while
 # it starts, shows its window and answers a screen reader; a copy of PLANTED-DLL, whose
 # DllMain leaves a mark beside itself, is then put beside the program under each of those names
-# that Windows does not always take from its system folder (its KnownDLLs), and the program is
+# but the ones Windows always takes from its system folder (its KnownDLLs and what they import
+# as they load), and the program is
 # run again the same way with such DLLs preferred to Wine's own, as Windows prefers them:
 # no mark may appear and nothing may be loaded from the program's folder. A last run without
 # oleacc at all shows that the window then works on, without answering screen readers.
