@@ -220,11 +220,9 @@ struct Oleacc {
 const Oleacc* OleaccFunctions() {
   static const Oleacc functions = [] {
     const HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
-    if (!oleacc) return Oleacc{};
-    return Oleacc{reinterpret_cast<decltype(&CreateStdAccessibleObject)>(
-                      reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject"))),
-                  reinterpret_cast<decltype(&LresultFromObject)>(
-                      reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")))};
+    return Oleacc{
+        LibraryFunction<decltype(&CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject"),
+        LibraryFunction<decltype(&LresultFromObject)>(oleacc, "LresultFromObject")};
   }();
   return functions.create_standard_object && functions.lresult_from_object ? &functions : nullptr;
 }
