@@ -16,8 +16,12 @@ struct AppIdentity {
   std::string desktop_id;  // the reverse-domain id of its desktop entry
   // Captions of the message box's buttons in the program's language, for toolkits that do
   // not take them from the system.
-  std::string ok_caption;
-  std::string cancel_caption;
+  std::string ok_caption{};
+  std::string cancel_caption{};
+  // Captions of a read-only text box's context menu, where the toolkit's own are not in the
+  // program's language.
+  std::string copy_caption{};
+  std::string select_all_caption{};
 };
 
 /// The toolkit's side of the process: made once, hands out forms and runs the message loop.

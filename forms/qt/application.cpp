@@ -6,6 +6,7 @@
 #include "forms/qt/display_probe.h"
 #include "forms/qt/message_box.h"
 #include "forms/qt/qt_form.h"
+#include "forms/qt/read_only_text_view.h"
 
 namespace velmora::forms {
 
@@ -28,6 +29,7 @@ Application::Application(const AppIdentity& identity) : toolkit_(std::make_uniqu
   QApplication::setOrganizationDomain(QString::fromStdString(identity.organization_domain));
   QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktop_id));
   qt::SetMessageBoxCaptions(identity.ok_caption, identity.cancel_caption);
+  qt::SetTextMenuCaptions(identity.copy_caption, identity.select_all_caption);
   SetRunTimeErrorReporter(qt::ShowRunTimeError);
 }
 Application::~Application() {

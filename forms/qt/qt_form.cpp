@@ -14,6 +14,7 @@
 
 #include "forms/qt/accessibility.h"
 #include "forms/qt/message_box.h"
+#include "forms/qt/read_only_text_view.h"
 #include "forms/qt/widgets.h"
 
 namespace velmora::forms::qt {
@@ -69,7 +70,9 @@ void QtControl::SetBackColor(ColorValue color) {
 
 void QtControl::SetText(std::string_view text) {
   const QString converted = ToQString(text);
-  if (auto* button = qobject_cast<QAbstractButton*>(widget_)) {
+  if (auto* view = qobject_cast<ReadOnlyTextView*>(widget_)) {
+    view->SetText(converted);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget_)) {
     button->setText(converted);
   } else if (auto* label = qobject_cast<QLabel*>(widget_)) {
     label->setText(converted);
@@ -207,16 +210,21 @@ QWidget* QtForm::CreateWidget(const ControlRow& row) {
       return label;
     }
     case ControlKind::kTextBox:
+      if (row.read_only) {
+        auto* view =
+            new ReadOnlyTextView(window_.get(), row.multi_line ? ReadOnlyTextView::Lines::kWrapped
+                                                               : ReadOnlyTextView::Lines::kOne);
+        view->SetAlignment(alignment);
+        return view;
+      }
       if (row.multi_line) {
-        if (row.read_only) return new ReadOnlyTextEdit(window_.get());
         auto* box = new QPlainTextEdit(window_.get());
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
         return box;
       }
-      QLineEdit* line =
-          row.read_only ? new ReadOnlyLineEdit(window_.get()) : new QLineEdit(window_.get());
+      auto* line = new QLineEdit(window_.get());
       line->setAlignment(alignment | Qt::AlignVCenter);
       return line;
   }
@@ -224,7 +232,11 @@ QWidget* QtForm::CreateWidget(const ControlRow& row) {
 }
 
 Control& QtForm::AddControl(const ControlRow& row) {
-  QWidget* widget = CreateWidget(row);
+  // A control hidden from the start stays hidden: nothing in the forms layer shows it later.
+  // It is made as a bare widget that keeps its name and place, so that a box nobody can see
+  // or reach costs the start-up nothing (Qt's editable boxes lay their text out, and so start
+  // the fonts, as they are made).
+  QWidget* widget = row.visible ? CreateWidget(row) : new QWidget(window_.get());
   widget->setObjectName(QStringLiteral("%1(%2)").arg(ToQString(row.array)).arg(row.index));
   widget->setGeometry(ToPixels(row.left), ToPixels(row.top), ToPixels(row.width),
                       ToPixels(row.height));

@@ -6,13 +6,11 @@
 #include <QFontInfo>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTextBlock>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -26,6 +24,7 @@
 #include "forms/arrow_keys.h"
 #include "forms/qt/message_box.h"
 #include "forms/qt/qt_form.h"
+#include "forms/qt/read_only_text_view.h"
 #include "forms/qt/widgets.h"
 #include "tests/editor/palette_rgb.h"
 #include "window/main_window.h"
@@ -34,6 +33,7 @@ namespace velmora {
 namespace {
 
 using forms::qt::GraphicalButton;
+using forms::qt::ReadOnlyTextView;
 
 const QColor kWindowColor(128, 128, 255);
 
@@ -58,7 +58,7 @@ class QtMainWindowTest : public ::testing::Test {
     return qobject_cast<GraphicalButton*>(Widget(array, index));
   }
   QString ValueBox(int column) const {
-    return qobject_cast<QLineEdit*>(Widget("Text2", column))->text();
+    return qobject_cast<ReadOnlyTextView*>(Widget("Text2", column))->Text();
   }
   QImage Screenshot() const { return form_->window()->grab().toImage(); }
   static QColor CentreOf(const QImage& image, const QWidget* widget) {
@@ -153,14 +153,15 @@ std::vector<Expected> ExpectedControls() {
 QString TextOf(const QWidget* widget) {
   if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
   if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
-  if (auto* line = qobject_cast<const QLineEdit*>(widget)) return line->text();
+  if (auto* view = qobject_cast<const ReadOnlyTextView*>(widget)) return view->Text();
   if (auto* box = qobject_cast<const QPlainTextEdit*>(widget)) return box->toPlainText();
   return {};
 }
 
 std::optional<Qt::Alignment> AlignmentOf(const QWidget* widget) {
   if (auto* label = qobject_cast<const QLabel*>(widget)) return label->alignment();
-  if (auto* line = qobject_cast<const QLineEdit*>(widget)) return line->alignment();
+  auto* view = qobject_cast<const ReadOnlyTextView*>(widget);
+  if (view && !view->IsMultiLine()) return view->Alignment();
   return std::nullopt;
 }
 
@@ -174,11 +175,14 @@ TEST_F(QtMainWindowTest, EveryControlShowsWhatTheLayoutGivesIt) {
     const QWidget* widget = Widget(control.array.c_str(), control.index);
     ASSERT_NE(widget, nullptr);
     EXPECT_EQ(widget->geometry(), control.pixels);
-    const bool right_kind[] = {qobject_cast<const GraphicalButton*>(widget) != nullptr,
-                               qobject_cast<const QLabel*>(widget) != nullptr,
-                               qobject_cast<const QLineEdit*>(widget) != nullptr,
-                               qobject_cast<const QPlainTextEdit*>(widget) != nullptr};
-    EXPECT_TRUE(right_kind[static_cast<int>(control.kind)]);
+    const auto* view = qobject_cast<const ReadOnlyTextView*>(widget);
+    const bool right_kind[] = {
+        qobject_cast<const GraphicalButton*>(widget) != nullptr,
+        qobject_cast<const QLabel*>(widget) != nullptr, view && !view->IsMultiLine(),
+        (view && view->IsMultiLine()) || qobject_cast<const QPlainTextEdit*>(widget) != nullptr};
+    if (!widget->isHidden()) {
+      EXPECT_TRUE(right_kind[static_cast<int>(control.kind)]);
+    }
     if (!control.text.isNull()) {
       EXPECT_EQ(TextOf(widget), control.text);
     }
@@ -198,7 +202,10 @@ TEST_F(QtMainWindowTest, EveryControlShowsWhatTheLayoutGivesIt) {
   EXPECT_FALSE(Widget("Command1", 8)->isEnabled());
   EXPECT_TRUE(Widget("Command1", 8)->isVisible());
   EXPECT_FALSE(Widget("Text1", 1)->isVisible());
-  EXPECT_TRUE(qobject_cast<QLineEdit*>(Widget("Text2", 0))->isReadOnly());
+  // Typing into a value box changes nothing.
+  QTest::keyClicks(Widget("Text2", 0), "9");
+  QTest::keyClick(Widget("Text2", 0), Qt::Key_Backspace);
+  EXPECT_EQ(ValueBox(0), "255");
   EXPECT_EQ(Widget("Label2", 25)->toolTip(), "Великденско яйце");
 }
 
@@ -490,8 +497,7 @@ TEST(QtThemeTest, EveryTextStaysReadableInADarkTheme) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.window()));
     for (QWidget* widget : form.window()->findChildren<QWidget*>()) {
       const bool label = qobject_cast<const QLabel*>(widget) && !TextOf(widget).isEmpty();
-      const bool text_box =
-          qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
+      const bool text_box = qobject_cast<const ReadOnlyTextView*>(widget);
       if (!widget->isVisible() || !(label || text_box)) continue;
       SCOPED_TRACE(widget->objectName().toStdString());
       const auto [face, contrast] = FaceAndTextContrast(widget);
@@ -561,16 +567,37 @@ TEST(QtRunTimeErrorDeathTest, IsToldInAMessageBox) {
 }
 
 TEST_F(QtMainWindowTest, AssignmentTextScrollsThroughItsLines) {
-  auto* box = qobject_cast<QPlainTextEdit*>(Widget("Text1", 0));
+  auto* box = qobject_cast<ReadOnlyTextView*>(Widget("Text1", 0));
   ASSERT_NE(box, nullptr);
-  const QTextDocument* document = box->document();
-  ASSERT_EQ(document->blockCount(), 29) << "28 lines, each ended by a line break";
-  EXPECT_EQ(document->findBlockByNumber(10).text(), "Тема на проекта: Velmora.");
-  EXPECT_EQ(document->lastBlock().text(), "");
-  EXPECT_TRUE(box->isReadOnly());
-  EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
-  EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_GT(box->verticalScrollBar()->maximum(), 0) << "the text is longer than the box";
+  ASSERT_TRUE(box->IsMultiLine());
+  const QString text = box->Text();
+  const QStringList lines = text.split('\n');
+  ASSERT_EQ(lines.size(), 29) << "28 lines, each ended by a line break";
+  EXPECT_EQ(lines[10], "Тема на проекта: Velmora.");
+  QScrollBar* bar = box->ScrollBar();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_EQ(bar->geometry().right(), box->width() - 2) << "at the right, inside the frame";
+  EXPECT_GT(bar->maximum(), 0) << "the text is longer than the box";
+  EXPECT_EQ(bar->value(), 0);
+  // The wheel scrolls it, and so does the keyboard, to where the caret goes.
+  QWheelEvent wheel(QPointF(20, 20), box->mapToGlobal(QPointF(20, 20)), {}, {0, -120}, Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(box, &wheel);
+  EXPECT_GT(bar->value(), 0);
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(box->Caret(), text.size());
+  EXPECT_EQ(bar->value(), bar->maximum());
+  QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(bar->value(), 0);
+  QTest::keyClick(box, Qt::Key_PageDown);
+  EXPECT_GT(bar->value(), 0);
+  EXPECT_GT(box->Caret(), lines[0].size());
+  // Nothing typed changes it.
+  QTest::keyClicks(box, "abc");
+  QTest::keyClick(box, Qt::Key_Delete);
+  EXPECT_EQ(box->Text(), text);
 }
 
 TEST_F(QtMainWindowTest, ScreenReadersCanNameEveryControl) {
@@ -641,14 +668,14 @@ TEST_F(QtMainWindowTest, ScreenReadersCanNameEveryControl) {
 // A value box as a screen reader reads it: focus selects nothing, its number is one word and
 // one line from anywhere in it, and no client can write to it.
 TEST_F(QtMainWindowTest, ValueBoxesAreReadWholeAndTakeNoEdit) {
-  auto* box = qobject_cast<QLineEdit*>(Widget("Text2", 7));
+  auto* box = qobject_cast<ReadOnlyTextView*>(Widget("Text2", 7));
   form_->window()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form_->window()));
   Widget("Command2", 63)->setFocus();
   QTest::keyClick(Widget("Command2", 63), Qt::Key_Tab);  // on to Text2(0)
-  auto* first = qobject_cast<QLineEdit*>(Widget("Text2", 0));
+  auto* first = qobject_cast<ReadOnlyTextView*>(Widget("Text2", 0));
   ASSERT_TRUE(first->hasFocus());
-  EXPECT_FALSE(first->hasSelectedText()) << "Tab selected the number";
+  EXPECT_EQ(first->SelectedText(), "") << "Tab selected the number";
   QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
   QAccessibleTextInterface* text = accessible->textInterface();
   ASSERT_NE(text, nullptr);
@@ -674,7 +701,7 @@ TEST_F(QtMainWindowTest, ValueBoxesAreReadWholeAndTakeNoEdit) {
   EXPECT_EQ(start, 3);
   EXPECT_EQ(text->text(-5, 99), "112");
   accessible->setText(QAccessible::Value, "999");
-  EXPECT_EQ(box->text(), "112");
+  EXPECT_EQ(box->Text(), "112");
   // The assignment reads by the lines it shows.
   QAccessibleTextInterface* assignment =
       QAccessible::queryAccessibleInterface(Widget("Text1", 0))->textInterface();
