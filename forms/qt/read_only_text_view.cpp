@@ -258,14 +258,16 @@ void ReadOnlyTextView::MoveCaret(int offset, bool keep_anchor) {
     QGuiApplication::clipboard()->setText(SelectedText(), QClipboard::Selection);
   }
   if (!QAccessible::isActive()) return;
-  if (caret_ != old_caret) {
-    QAccessibleTextCursorEvent event(this, caret_);
-    QAccessible::updateAccessibility(&event);
-  }
+  // The selection first, then the caret, as Qt's own boxes tell them: a screen reader speaks
+  // the newly selected text as the caret moves.
   if (selection_changed) {
     const auto [start, end] = std::minmax(anchor_, caret_);
     QAccessibleTextSelectionEvent event(this, start, end);
     event.setCursorPosition(caret_);
+    QAccessible::updateAccessibility(&event);
+  }
+  if (caret_ != old_caret) {
+    QAccessibleTextCursorEvent event(this, caret_);
     QAccessible::updateAccessibility(&event);
   }
 }

@@ -3,7 +3,8 @@
 # activate its window, driven by the keyboard alone; what Orca says is read from its debug
 # file. The user hears the whole value of К8 when the focus comes to it and word by word in
 # it, the program goes on answering after that, toggling the top right cell tells its state
-# and its column's new value, and the clear button tells that all columns are 0.
+# and its column's new value, the clear button tells that all columns are 0, and the
+# assignment is read line by line.
 # Usage: orca_test.sh PROGRAM (inside xvfb-run and dbus-run-session)
 set -euo pipefail
 program=$1
@@ -91,5 +92,12 @@ expect '^Тегло 0\. Сума на колона К8: 112$'
 for _ in 1 2 3 4 5 6 7 8; do xdotool key Tab; sleep 0.3; done
 press Tab 'Изчисти'
 press space '^Всички колони са 0$'
+# Back to the first palette entry and on to the assignment, read by the lines it shows: the
+# caret moves a line down, and a line selected is said so.
+press Tab 'Цвят на мастилото: червено 255, зелено 192, синьо 192'
+for _ in $(seq 1 45); do xdotool key Tab; sleep 0.05; done
+press Tab 'Задание'
+press Down '^стойност за цена на страница'
+press shift+Down 'selected'
 kill -0 "$program_pid" || fail "the program has ended"
 echo "orca test passed"
