@@ -392,17 +392,21 @@ void ReadOnlyTextView::paintEvent(QPaintEvent*) {
   if (hasFocus()) Layout().drawCursor(&painter, origin, caret_);
 }
 
+void ReadOnlyTextView::PlaceScrollBar() {
+  if (!scroll_bar_) return;
+  const int frame = FrameWidth();
+  const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_bar_);
+  scroll_bar_->setGeometry(width() - frame - extent, frame, extent, height() - 2 * frame);
+}
+
 void ReadOnlyTextView::resizeEvent(QResizeEvent* event) {
-  if (scroll_bar_) {
-    const int frame = FrameWidth();
-    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_bar_);
-    scroll_bar_->setGeometry(width() - frame - extent, frame, extent, height() - 2 * frame);
-  }
+  PlaceScrollBar();
   Relayout();
   QWidget::resizeEvent(event);
 }
 
 void ReadOnlyTextView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::StyleChange) PlaceScrollBar();
   if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) Relayout();
   QWidget::changeEvent(event);
 }

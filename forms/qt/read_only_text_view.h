@@ -65,6 +65,8 @@ class ReadOnlyTextView : public QWidget, public TextView {
 
  private:
   int FrameWidth() const;
+  /// Puts the scroll bar at the right, inside the frame.
+  void PlaceScrollBar();
   /// Where the text is shown, inside the frame, its margins and the scroll bar.
   QRect TextArea() const;
   /// The text laid out for the box's present width and font.
