@@ -23,8 +23,15 @@ fail() {
   said >&2 || true
   exit 1
 }
-# Every line Orca has said so far, one a line.
-said() { sed -n "s/^.*SPEECH OUTPUT: '\(.*\)' \?{'established.*$/\1/p" "$log" 2>/dev/null; }
+# Everything Orca has said so far, one utterance a line. An utterance that ends a line of text
+# carries its line break, which the debug file continues on its next line: the two are joined.
+said() {
+  awk '
+    /SPEECH OUTPUT: \x27/ { text = $0; sub(/^.*SPEECH OUTPUT: \x27/, "", text); open = 1 }
+    open && !/SPEECH OUTPUT/ { more = $0; sub(/^ +/, "", more); text = text more }
+    open && /\x27 ?\{\x27established/ { sub(/\x27 ?\{\x27established.*$/, "", text); print text; open = 0 }
+  ' "$log" 2>/dev/null
+}
 # Waits until Orca, after line $1 of what it said, says a line matching $2 (grep -E).
 mark=0
 expect() {
@@ -98,6 +105,8 @@ press Tab 'Цвят на мастилото: червено 255, зелено 19
 for _ in $(seq 1 45); do xdotool key Tab; sleep 0.05; done
 press Tab 'Задание'
 press Down '^стойност за цена на страница'
-press shift+Down 'selected'
+press shift+Down '^selected$'
+said | tail -n +"$((mark + 1))" | grep -q '^стойност за цена на страница' ||
+  fail "the selected line was not read"
 kill -0 "$program_pid" || fail "the program has ended"
 echo "orca test passed"
