@@ -254,9 +254,7 @@ void ReadOnlyTextView::MoveCaret(int offset, bool keep_anchor) {
   if (caret_ == old_caret && !selection_changed) return;
   ScrollToCaret();
   update();
-  if (!selecting_ && anchor_ != caret_ && QGuiApplication::clipboard()->supportsSelection()) {
-    QGuiApplication::clipboard()->setText(SelectedText(), QClipboard::Selection);
-  }
+  if (!selecting_) OfferSelection();  // a drag offers it once, as the button comes up
   if (!QAccessible::isActive()) return;
   // The selection first, then the caret, as Qt's own boxes tell them: a screen reader speaks
   // the newly selected text as the caret moves.
@@ -296,6 +294,12 @@ void ReadOnlyTextView::ScrollToCaret() {
   }
 }
 
+void ReadOnlyTextView::OfferSelection() const {
+  if (anchor_ != caret_ && QGuiApplication::clipboard()->supportsSelection()) {
+    QGuiApplication::clipboard()->setText(SelectedText(), QClipboard::Selection);
+  }
+}
+
 void ReadOnlyTextView::Copy() const {
   if (anchor_ != caret_) QGuiApplication::clipboard()->setText(SelectedText());
 }
@@ -315,8 +319,7 @@ bool ReadOnlyTextView::MoveByKey(QKeyEvent* event) {
       const int number = std::clamp(line.lineNumber() + lines, 0, layout.lineCount() - 1);
       if (number == line.lineNumber()) {
         // On the first or last line, a page goes to the text's start or end.
-        const bool page =
-            std::abs(lines) > 1 || keys.step == Step::kNextPage || keys.step == Step::kPreviousPage;
+        const bool page = keys.step == Step::kNextPage || keys.step == Step::kPreviousPage;
         return page ? (lines < 0 ? 0 : length) : caret_;
       }
       const QTextLine to = layout.lineAt(number);
@@ -436,9 +439,7 @@ void ReadOnlyTextView::mouseMoveEvent(QMouseEvent* event) {
 void ReadOnlyTextView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !selecting_) return QWidget::mouseReleaseEvent(event);
   selecting_ = false;
-  if (anchor_ != caret_ && QGuiApplication::clipboard()->supportsSelection()) {
-    QGuiApplication::clipboard()->setText(SelectedText(), QClipboard::Selection);
-  }
+  OfferSelection();
 }
 
 void ReadOnlyTextView::mouseDoubleClickEvent(QMouseEvent* event) {

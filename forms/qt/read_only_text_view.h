@@ -82,6 +82,8 @@ class ReadOnlyTextView : public QWidget, public TextView {
   void MoveCaret(int offset, bool keep_anchor);
   void SelectWordAt(int offset);
   void ScrollToCaret();
+  /// Where the platform has a selection clipboard (X11's primary), the selected text goes there.
+  void OfferSelection() const;
   void Copy() const;
   bool MoveByKey(QKeyEvent* event);
 
