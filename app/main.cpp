@@ -18,19 +18,11 @@ int main(int, char** argv) {
                stderr);
     return 1;
   }
-  velmora::forms::AppIdentity identity{.name = velmora::kProductName,
-                                       .version = velmora::kVersionText,
-                                       .organization_domain = velmora::kOrganizationDomain,
-                                       .desktop_id = velmora::kDesktopId};
-#ifndef _WIN32
-  // Windows captions its message boxes and the menus of text boxes itself, in the user's
-  // language; Qt, without its translations, would in English.
-  identity.ok_caption = velmora::MainWindow::kOkCaption;
-  identity.cancel_caption = velmora::MainWindow::kCancelCaption;
-  identity.copy_caption = velmora::MainWindow::kCopyCaption;
-  identity.select_all_caption = velmora::MainWindow::kSelectAllCaption;
-#endif
-  Application application(identity);
+  Application application({.name = velmora::kProductName,
+                           .version = velmora::kVersionText,
+                           .organization_domain = velmora::kOrganizationDomain,
+                           .desktop_id = velmora::kDesktopId,
+                           .language = velmora::kLanguage});
   const auto form = application.NewForm();
   velmora::MainWindow window(*form);
   form->Show();

@@ -5,8 +5,7 @@
 // start-up benchmark shows what each kind costs; VELMORA_PROBE names the kind: buttons (112
 // flat push buttons), labels (28 labels with text and a face), line_edit (one read-only line
 // box), line_edits (eight), selectable_label (a label selectable by mouse and keyboard),
-// text_edit (a read-only box of 28 lines), text_views (Velmora's own read-only boxes in place
-// of those Qt ones: eight of one line and one of 28 lines). The floor itself is built with none.
+// text_edit (a read-only box of 28 lines). The floor itself is built with none.
 #include <QApplication>
 #include <QColor>
 #include <QFont>
@@ -17,23 +16,12 @@
 #include <QPushButton>
 #include <string_view>
 
-#ifdef VELMORA_PROBE  // the floor itself takes nothing from Velmora
-#define VELMORA_PROBE_VIEWS 1
-#include "forms/qt/read_only_text_view.h"
-#endif
-
 namespace {
 
 #ifndef VELMORA_PROBE
 #define VELMORA_PROBE "none"
 #endif
 constexpr std::string_view kKind = VELMORA_PROBE;
-
-QString AssignmentLines() {
-  QString text;
-  for (int i = 1; i <= 28; ++i) text += QStringLiteral("Ред %1 от заданието\n").arg(i);
-  return text;
-}
 
 void AddContent(QWidget* window) {
   if constexpr (kKind == "buttons") {
@@ -62,24 +50,12 @@ void AddContent(QWidget* window) {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setGeometry(488, 56, 57, 21);
   } else if constexpr (kKind == "text_edit") {
-    auto* box = new QPlainTextEdit(AssignmentLines(), window);
+    QString text;
+    for (int i = 1; i <= 28; ++i) text += QStringLiteral("Ред %1 от заданието\n").arg(i);
+    auto* box = new QPlainTextEdit(text, window);
     box->setReadOnly(true);
     box->setGeometry(8, 256, 537, 145);
   }
-#ifdef VELMORA_PROBE_VIEWS
-  else if constexpr (kKind == "text_views") {
-    using velmora::forms::qt::ReadOnlyTextView;
-    for (int i = 0; i < 8; ++i) {
-      auto* box = new ReadOnlyTextView(window, ReadOnlyTextView::Lines::kOne);
-      box->SetAlignment(Qt::AlignHCenter);
-      box->SetText(QStringLiteral("112"));
-      box->setGeometry(488, 56 + 24 * i, 57, 21);
-    }
-    auto* box = new ReadOnlyTextView(window, ReadOnlyTextView::Lines::kWrapped);
-    box->SetText(AssignmentLines());
-    box->setGeometry(8, 256, 537, 145);
-  }
-#endif
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.velmora.example.com")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # Depends from dpkg-shlibdeps, and:
 # the metric twins of the window's fonts, Times New Roman and Arial (for MS Sans Serif):
-# without them the texts are set in wider faces and clipped.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# without them the texts are set in wider faces and clipped; and Qt's own texts in Bulgarian.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
 # Qt's Wayland plugin, for a window of its own in a Wayland session rather than through
 # XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)

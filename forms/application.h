@@ -14,14 +14,7 @@ struct AppIdentity {
   std::string version;
   std::string organization_domain;
   std::string desktop_id;  // the reverse-domain id of its desktop entry
-  // Captions of the message box's buttons in the program's language, for toolkits that do
-  // not take them from the system.
-  std::string ok_caption{};
-  std::string cancel_caption{};
-  // Captions of a read-only text box's context menu, where the toolkit's own are not in the
-  // program's language.
-  std::string copy_caption{};
-  std::string select_all_caption{};
+  std::string language;    // of its texts, as ISO 639-1 ("bg"): the toolkit's own speak it too
 };
 
 /// The toolkit's side of the process: made once, hands out forms and runs the message loop.

@@ -86,6 +86,10 @@ struct MsgBoxRequest {
   std::string prompt;
   MsgBoxButtons buttons = MsgBoxButtons::kOkOnly;
   std::string title;
+  // The captions of the buttons, for platforms whose boxes take them from the program;
+  // empty, and on Windows, which captions its boxes in the user's language: the platform's.
+  std::string ok_caption;
+  std::string cancel_caption;
   std::string help_file;
   int help_context = 0;
 };

@@ -3,6 +3,8 @@
 namespace velmora {
 
 const char* const kHiddenNote = "В това приложение липсва\r\nописание на сорс кода!";
+const char* const kHiddenNoteOkCaption = "OK";
+const char* const kHiddenNoteCancelCaption = "Отказ";
 
 void ShowHiddenNote(forms::Form& form, int index) {
   if (index != kHiddenNoteHotspot) return;
@@ -10,6 +12,8 @@ void ShowHiddenNote(forms::Form& form, int index) {
   form.MsgBox({.prompt = kHiddenNote,
                .buttons = forms::MsgBoxButtons::kOkCancel,
                .title = form.Caption(),
+               .ok_caption = kHiddenNoteOkCaption,
+               .cancel_caption = kHiddenNoteCancelCaption,
                .help_file = "",
                .help_context = kHiddenNoteHelpContext});
 }

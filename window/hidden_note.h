@@ -11,6 +11,9 @@ constexpr int kHiddenNoteHelpContext = 1200;
 
 /// The note's two lines joined by CR LF.
 extern const char* const kHiddenNote;
+/// The captions of its buttons, where the platform does not caption them itself.
+extern const char* const kHiddenNoteOkCaption;
+extern const char* const kHiddenNoteCancelCaption;
 
 /// Click handler of the Label2 array: the hotspot opens the note in a message box titled
 /// with the form's caption as it reads now; every other element does nothing.

@@ -15,12 +15,6 @@ namespace velmora {
 class MainWindow : private GlyphListener {
  public:
   static constexpr std::string_view kCaption = "www.velmora.example.com Velmora";
-  /// The captions of the message box's buttons, where the platform does not give its own.
-  static constexpr std::string_view kOkCaption = "OK";
-  static constexpr std::string_view kCancelCaption = "Отказ";
-  /// The context menu of the value boxes and the assignment, where the platform has none.
-  static constexpr std::string_view kCopyCaption = "Копирай";
-  static constexpr std::string_view kSelectAllCaption = "Избери всичко";
 
   /// Creates every control on `form`, routes their clicks and loads the start-up character;
   /// the caller then shows the form.

@@ -10,7 +10,7 @@
 #include <QDBusVariant>
 #endif
 
-#include "forms/qt/read_only_text_view.h"
+#include "forms/qt/text_boxes.h"
 #include "forms/qt/widgets.h"
 
 namespace velmora::forms::qt {
@@ -23,9 +23,13 @@ QAccessibleInterface* AccessibleInterfaceFactory(const QString& class_name, QObj
   if (is(GraphicalButton::staticMetaObject)) {
     return new AccessibleGraphicalButton(static_cast<GraphicalButton*>(object));
   }
-  if (is(ReadOnlyTextView::staticMetaObject)) {
-    auto* view = static_cast<ReadOnlyTextView*>(object);
-    return new AccessibleReadOnlyText(view, view, QAccessible::EditableText);
+  if (is(ReadOnlyLineEdit::staticMetaObject)) {
+    auto* box = static_cast<ReadOnlyLineEdit*>(object);
+    return new AccessibleReadOnlyText(box, box, QAccessible::EditableText);
+  }
+  if (is(ReadOnlyTextEdit::staticMetaObject)) {
+    auto* box = static_cast<ReadOnlyTextEdit*>(object);
+    return new AccessibleReadOnlyText(box, box, QAccessible::EditableText);
   }
   return nullptr;
 }

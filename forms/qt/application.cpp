@@ -1,12 +1,13 @@
 #include "forms/application.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "common/run_time_error.h"
 #include "forms/qt/display_probe.h"
 #include "forms/qt/message_box.h"
 #include "forms/qt/qt_form.h"
-#include "forms/qt/read_only_text_view.h"
 
 namespace velmora::forms {
 
@@ -17,6 +18,7 @@ struct Application::Toolkit {
   char name[8] = "velmora";
   char* argv[2] = {name, nullptr};
   QApplication application{argc, argv};
+  QTranslator translator;  // Qt's own texts in the program's language
 };
 
 std::optional<std::string> Application::UnreachableDisplay() {
@@ -28,8 +30,14 @@ Application::Application(const AppIdentity& identity) : toolkit_(std::make_uniqu
   QApplication::setApplicationVersion(QString::fromStdString(identity.version));
   QApplication::setOrganizationDomain(QString::fromStdString(identity.organization_domain));
   QGuiApplication::setDesktopFileName(QString::fromStdString(identity.desktop_id));
-  qt::SetMessageBoxCaptions(identity.ok_caption, identity.cancel_caption);
-  qt::SetTextMenuCaptions(identity.copy_caption, identity.select_all_caption);
+  // Qt's own texts (the text boxes' context menus, say) from its translation into the
+  // program's language, where that is installed (Debian's qt6-translations-l10n); without
+  // it they stay in English.
+  if (toolkit_->translator.load(
+          QStringLiteral("qtbase_") + QString::fromStdString(identity.language),
+          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&toolkit_->translator);
+  }
   SetRunTimeErrorReporter(qt::ShowRunTimeError);
 }
 Application::~Application() {

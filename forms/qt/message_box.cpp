@@ -15,14 +15,6 @@ MessageBoxAnswerer& Answerer() {
   return answerer;
 }
 
-struct Captions {
-  QString ok, cancel;
-};
-Captions& ButtonCaptions() {
-  static Captions captions;
-  return captions;
-}
-
 // QMessageBox fixes its size to its contents whenever it is shown or laid out again; through
 // a Wayland compositor a maximize request would then end the program (see
 // QtForm::SetClientSize), so there the box keeps that size as its least and may grow.
@@ -40,15 +32,11 @@ class MessageBox : public QMessageBox {
   }
 };
 
-void Caption(QAbstractButton* button, const QString& caption) {
-  if (!caption.isEmpty()) button->setText(caption);
+void Caption(QAbstractButton* button, const std::string& caption) {
+  if (!caption.empty()) button->setText(ToQString(caption));
 }
 
 }  // namespace
-
-void SetMessageBoxCaptions(std::string ok, std::string cancel) {
-  ButtonCaptions() = {ToQString(ok), ToQString(cancel)};
-}
 
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
   Answerer() = std::move(answerer);
@@ -62,9 +50,9 @@ MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box) {
   dialog.setTextFormat(Qt::PlainText);
   dialog.setWindowTitle(ToQString(box.title));
   dialog.setText(ToQString(box.prompt));
-  Caption(dialog.addButton(QMessageBox::Ok), ButtonCaptions().ok);
+  Caption(dialog.addButton(QMessageBox::Ok), box.ok_caption);
   if (box.buttons == MsgBoxButtons::kOkCancel) {
-    Caption(dialog.addButton(QMessageBox::Cancel), ButtonCaptions().cancel);
+    Caption(dialog.addButton(QMessageBox::Cancel), box.cancel_caption);
     dialog.setEscapeButton(QMessageBox::Cancel);
   }
   dialog.setDefaultButton(QMessageBox::Ok);

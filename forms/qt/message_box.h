@@ -14,9 +14,6 @@ namespace velmora::forms::qt {
 using MessageBoxAnswerer = std::function<QMessageBox::StandardButton(QMessageBox& box)>;
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
 
-/// The captions of the OK and Cancel buttons; Qt's own where empty.
-void SetMessageBoxCaptions(std::string ok, std::string cancel);
-
 /// Shows `box` modal to the whole program and waits until it is closed.
 MsgBoxResult ShowMessageBox(QWidget* parent, const MsgBoxRequest& box);
 

@@ -14,7 +14,7 @@
 
 #include "forms/qt/accessibility.h"
 #include "forms/qt/message_box.h"
-#include "forms/qt/read_only_text_view.h"
+#include "forms/qt/text_boxes.h"
 #include "forms/qt/widgets.h"
 
 namespace velmora::forms::qt {
@@ -70,9 +70,7 @@ void QtControl::SetBackColor(ColorValue color) {
 
 void QtControl::SetText(std::string_view text) {
   const QString converted = ToQString(text);
-  if (auto* view = qobject_cast<ReadOnlyTextView*>(widget_)) {
-    view->SetText(converted);
-  } else if (auto* button = qobject_cast<QAbstractButton*>(widget_)) {
+  if (auto* button = qobject_cast<QAbstractButton*>(widget_)) {
     button->setText(converted);
   } else if (auto* label = qobject_cast<QLabel*>(widget_)) {
     label->setText(converted);
@@ -210,21 +208,10 @@ QWidget* QtForm::CreateWidget(const ControlRow& row) {
       return label;
     }
     case ControlKind::kTextBox:
-      if (row.read_only) {
-        auto* view =
-            new ReadOnlyTextView(window_.get(), row.multi_line ? ReadOnlyTextView::Lines::kWrapped
-                                                               : ReadOnlyTextView::Lines::kOne);
-        view->SetAlignment(alignment);
-        return view;
-      }
-      if (row.multi_line) {
-        auto* box = new QPlainTextEdit(window_.get());
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setTabChangesFocus(true);
-        return box;
-      }
-      auto* line = new QLineEdit(window_.get());
+      // Every text box the window shows is read-only; its one editable box (Text1(1)) is
+      // hidden from the start, and so made a bare widget (AddControl).
+      if (row.multi_line) return new ReadOnlyTextEdit(window_.get());
+      auto* line = new ReadOnlyLineEdit(window_.get());
       line->setAlignment(alignment | Qt::AlignVCenter);
       return line;
   }

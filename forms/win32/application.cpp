@@ -15,8 +15,8 @@ std::optional<std::string> Application::UnreachableDisplay() {
 }
 
 Application::Application(const AppIdentity&) : toolkit_(std::make_unique<Toolkit>()) {
-  // The program's name, version and icon are in its version record and resources; its
-  // message boxes take their button captions from Windows.
+  // The program's name, version and icon are in its version record and resources; Windows
+  // speaks the user's language in its own texts, the captions of message boxes among them.
   SetRunTimeErrorReporter(win32::ShowRunTimeError);
 }
 Application::~Application() {

@@ -51,7 +51,7 @@ same_files "the package" "$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/
 depends=$(dpkg-deb -f "$deb" Depends)
 # A library may come under its 64-bit time_t name (Debian 13's libqt6core6t64 provides
 # libqt6core6): the package built there depends on that.
-for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation qt6-translations-l10n; do
   grep -qwE "${package}(t64)?" <<<"$depends" || { echo "Depends lacks $package: $depends" >&2; exit 1; }
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

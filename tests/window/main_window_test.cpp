@@ -76,6 +76,8 @@ TEST(MainWindowTest, HotspotShowsTheNoteTitledWithTheCaptionAsItReadsAtTheClick)
   for (const forms::MsgBoxRequest& box : form.boxes()) {
     EXPECT_EQ(box.prompt, "В това приложение липсва\r\nописание на сорс кода!");
     EXPECT_EQ(box.buttons, forms::MsgBoxButtons::kOkCancel);
+    EXPECT_EQ(box.ok_caption, "OK");
+    EXPECT_EQ(box.cancel_caption, "Отказ");
     EXPECT_EQ(box.help_file, "");
     EXPECT_EQ(box.help_context, 1200);
   }

@@ -2,15 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -24,7 +29,6 @@
 #include "forms/arrow_keys.h"
 #include "forms/qt/message_box.h"
 #include "forms/qt/qt_form.h"
-#include "forms/qt/read_only_text_view.h"
 #include "forms/qt/widgets.h"
 #include "tests/editor/palette_rgb.h"
 #include "window/main_window.h"
@@ -33,15 +37,12 @@ namespace velmora {
 namespace {
 
 using forms::qt::GraphicalButton;
-using forms::qt::ReadOnlyTextView;
 
 const QColor kWindowColor(128, 128, 255);
 
 class QtMainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    forms::qt::SetMessageBoxCaptions(std::string(MainWindow::kOkCaption),
-                                     std::string(MainWindow::kCancelCaption));
     form_ = std::make_unique<forms::qt::QtForm>();
     window_ = std::make_unique<MainWindow>(*form_);
     form_->Show();
@@ -58,7 +59,7 @@ class QtMainWindowTest : public ::testing::Test {
     return qobject_cast<GraphicalButton*>(Widget(array, index));
   }
   QString ValueBox(int column) const {
-    return qobject_cast<ReadOnlyTextView*>(Widget("Text2", column))->Text();
+    return qobject_cast<QLineEdit*>(Widget("Text2", column))->text();
   }
   QImage Screenshot() const { return form_->window()->grab().toImage(); }
   static QColor CentreOf(const QImage& image, const QWidget* widget) {
@@ -153,15 +154,14 @@ std::vector<Expected> ExpectedControls() {
 QString TextOf(const QWidget* widget) {
   if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
   if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
-  if (auto* view = qobject_cast<const ReadOnlyTextView*>(widget)) return view->Text();
+  if (auto* line = qobject_cast<const QLineEdit*>(widget)) return line->text();
   if (auto* box = qobject_cast<const QPlainTextEdit*>(widget)) return box->toPlainText();
   return {};
 }
 
 std::optional<Qt::Alignment> AlignmentOf(const QWidget* widget) {
   if (auto* label = qobject_cast<const QLabel*>(widget)) return label->alignment();
-  auto* view = qobject_cast<const ReadOnlyTextView*>(widget);
-  if (view && !view->IsMultiLine()) return view->Alignment();
+  if (auto* line = qobject_cast<const QLineEdit*>(widget)) return line->alignment();
   return std::nullopt;
 }
 
@@ -175,11 +175,10 @@ TEST_F(QtMainWindowTest, EveryControlShowsWhatTheLayoutGivesIt) {
     const QWidget* widget = Widget(control.array.c_str(), control.index);
     ASSERT_NE(widget, nullptr);
     EXPECT_EQ(widget->geometry(), control.pixels);
-    const auto* view = qobject_cast<const ReadOnlyTextView*>(widget);
-    const bool right_kind[] = {
-        qobject_cast<const GraphicalButton*>(widget) != nullptr,
-        qobject_cast<const QLabel*>(widget) != nullptr, view && !view->IsMultiLine(),
-        (view && view->IsMultiLine()) || qobject_cast<const QPlainTextEdit*>(widget) != nullptr};
+    const bool right_kind[] = {qobject_cast<const GraphicalButton*>(widget) != nullptr,
+                               qobject_cast<const QLabel*>(widget) != nullptr,
+                               qobject_cast<const QLineEdit*>(widget) != nullptr,
+                               qobject_cast<const QPlainTextEdit*>(widget) != nullptr};
     if (!widget->isHidden()) {
       EXPECT_TRUE(right_kind[static_cast<int>(control.kind)]);
     }
@@ -497,7 +496,8 @@ TEST(QtThemeTest, EveryTextStaysReadableInADarkTheme) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.window()));
     for (QWidget* widget : form.window()->findChildren<QWidget*>()) {
       const bool label = qobject_cast<const QLabel*>(widget) && !TextOf(widget).isEmpty();
-      const bool text_box = qobject_cast<const ReadOnlyTextView*>(widget);
+      const bool text_box =
+          qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
       if (!widget->isVisible() || !(label || text_box)) continue;
       SCOPED_TRACE(widget->objectName().toStdString());
       const auto [face, contrast] = FaceAndTextContrast(widget);
@@ -567,37 +567,66 @@ TEST(QtRunTimeErrorDeathTest, IsToldInAMessageBox) {
 }
 
 TEST_F(QtMainWindowTest, AssignmentTextScrollsThroughItsLines) {
-  auto* box = qobject_cast<ReadOnlyTextView*>(Widget("Text1", 0));
+  auto* box = qobject_cast<QPlainTextEdit*>(Widget("Text1", 0));
   ASSERT_NE(box, nullptr);
-  ASSERT_TRUE(box->IsMultiLine());
-  const QString text = box->Text();
-  const QStringList lines = text.split('\n');
-  ASSERT_EQ(lines.size(), 29) << "28 lines, each ended by a line break";
-  EXPECT_EQ(lines[10], "Тема на проекта: Velmora.");
-  QScrollBar* bar = box->ScrollBar();
-  ASSERT_NE(bar, nullptr);
+  const QTextDocument* document = box->document();
+  ASSERT_EQ(document->blockCount(), 29) << "28 lines, each ended by a line break";
+  EXPECT_EQ(document->findBlockByNumber(10).text(), "Тема на проекта: Velmora.");
+  EXPECT_EQ(document->lastBlock().text(), "");
+  const QString text = box->toPlainText();
+  QScrollBar* bar = box->verticalScrollBar();
   EXPECT_TRUE(bar->isVisible());
-  EXPECT_EQ(bar->geometry().right(), box->width() - 2) << "at the right, inside the frame";
   EXPECT_GT(bar->maximum(), 0) << "the text is longer than the box";
   EXPECT_EQ(bar->value(), 0);
   // The wheel scrolls it, and so does the keyboard, to where the caret goes.
   QWheelEvent wheel(QPointF(20, 20), box->mapToGlobal(QPointF(20, 20)), {}, {0, -120}, Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(box, &wheel);
+  QApplication::sendEvent(box->viewport(), &wheel);
   EXPECT_GT(bar->value(), 0);
   box->setFocus();
   QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
-  EXPECT_EQ(box->Caret(), text.size());
+  EXPECT_EQ(box->textCursor().position(), text.size());
   EXPECT_EQ(bar->value(), bar->maximum());
   QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
   EXPECT_EQ(bar->value(), 0);
   QTest::keyClick(box, Qt::Key_PageDown);
   EXPECT_GT(bar->value(), 0);
-  EXPECT_GT(box->Caret(), lines[0].size());
+  EXPECT_GT(box->textCursor().position(), document->firstBlock().length());
   // Nothing typed changes it.
   QTest::keyClicks(box, "abc");
   QTest::keyClick(box, Qt::Key_Delete);
-  EXPECT_EQ(box->Text(), text);
+  EXPECT_EQ(box->toPlainText(), text);
+}
+
+// The captions of the context menu `box` opens at a right click, as the user sees them. Qt
+// runs some menus modal (read while they are open) and pops others up (read after the click).
+QStringList ContextMenuCaptions(QWidget* box) {
+  QStringList captions;
+  bool shown = false;
+  const auto read_menu = [&] {
+    QWidget* menu = QApplication::activePopupWidget();
+    if (!menu || shown) return;
+    shown = true;
+    for (const QAction* action : menu->actions()) {
+      if (!action->isSeparator() && action->isVisible()) captions << action->text();
+    }
+    menu->close();
+  };
+  QTimer::singleShot(0, box, read_menu);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(box, &event);
+  read_menu();
+  EXPECT_TRUE(shown) << "no menu opened";
+  QApplication::processEvents();
+  return captions;
+}
+
+// Qt speaks Bulgarian in its own texts: the read-only boxes' menus only copy and select all.
+TEST_F(QtMainWindowTest, TextBoxMenusAreInBulgarian) {
+  const QStringList expected{"&Копиране\tCtrl+C", "Избиране на всичко\tCtrl+A"};
+  EXPECT_EQ(ContextMenuCaptions(Widget("Text2", 3)), expected);
+  auto* assignment = qobject_cast<QPlainTextEdit*>(Widget("Text1", 0));
+  EXPECT_EQ(ContextMenuCaptions(assignment->viewport()), expected);
 }
 
 TEST_F(QtMainWindowTest, ScreenReadersCanNameEveryControl) {
@@ -668,14 +697,14 @@ TEST_F(QtMainWindowTest, ScreenReadersCanNameEveryControl) {
 // A value box as a screen reader reads it: focus selects nothing, its number is one word and
 // one line from anywhere in it, and no client can write to it.
 TEST_F(QtMainWindowTest, ValueBoxesAreReadWholeAndTakeNoEdit) {
-  auto* box = qobject_cast<ReadOnlyTextView*>(Widget("Text2", 7));
+  auto* box = qobject_cast<QLineEdit*>(Widget("Text2", 7));
   form_->window()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form_->window()));
   Widget("Command2", 63)->setFocus();
   QTest::keyClick(Widget("Command2", 63), Qt::Key_Tab);  // on to Text2(0)
-  auto* first = qobject_cast<ReadOnlyTextView*>(Widget("Text2", 0));
+  auto* first = qobject_cast<QLineEdit*>(Widget("Text2", 0));
   ASSERT_TRUE(first->hasFocus());
-  EXPECT_EQ(first->SelectedText(), "") << "Tab selected the number";
+  EXPECT_FALSE(first->hasSelectedText()) << "Tab selected the number";
   QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
   QAccessibleTextInterface* text = accessible->textInterface();
   ASSERT_NE(text, nullptr);
@@ -701,7 +730,7 @@ TEST_F(QtMainWindowTest, ValueBoxesAreReadWholeAndTakeNoEdit) {
   EXPECT_EQ(start, 3);
   EXPECT_EQ(text->text(-5, 99), "112");
   accessible->setText(QAccessible::Value, "999");
-  EXPECT_EQ(box->Text(), "112");
+  EXPECT_EQ(box->text(), "112");
   // The assignment reads by the lines it shows.
   QAccessibleTextInterface* assignment =
       QAccessible::queryAccessibleInterface(Widget("Text1", 0))->textInterface();
