@@ -4,6 +4,12 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#ifdef VELMORA_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+#endif
+
 #include "common/run_time_error.h"
 #include "forms/qt/display_probe.h"
 #include "forms/qt/message_box.h"
@@ -12,6 +18,13 @@
 namespace velmora::forms {
 
 struct Application::Toolkit {
+#ifdef VELMORA_HAVE_FONTCONFIG
+  // Fontconfig reads its configuration and font caches the first time a text is laid out, a
+  // few milliseconds before the first frame. It is thread-safe: done here on a thread of its
+  // own, it overlaps Qt's connection to the display. (Had Qt asked first, it would only have
+  // read them itself.)
+  std::thread fonts{[] { FcInit(); }};
+#endif
   // Qt reads its own options (-style, -stylesheet, -reverse...) from the command line; the
   // program takes none, so Qt is handed nothing but a program name.
   int argc = 1;
@@ -26,6 +39,9 @@ std::optional<std::string> Application::UnreachableDisplay() {
 }
 
 Application::Application(const AppIdentity& identity) : toolkit_(std::make_unique<Toolkit>()) {
+#ifdef VELMORA_HAVE_FONTCONFIG
+  toolkit_->fonts.join();
+#endif
   QApplication::setApplicationName(QString::fromStdString(identity.name));
   QApplication::setApplicationVersion(QString::fromStdString(identity.version));
   QApplication::setOrganizationDomain(QString::fromStdString(identity.organization_domain));
