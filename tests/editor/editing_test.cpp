@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/editor/grid_snapshot.h"
+#include "tests/editor/sample_glyph.h"
 
 namespace velmora {
 namespace {
@@ -31,25 +32,14 @@ constexpr int kRed = 17;
 
 TEST(LoadWindowTest, PaintsTheSampleCharacter) {
   const GlyphGrid grid = LoadedGrid();
-  EXPECT_EQ(ValueBoxes(grid), (Texts{"255", "0", "0", "255", "136", "136", "136", "112"}));
+  EXPECT_EQ(ValueBoxes(grid), Texts(kSampleValues.begin(), kSampleValues.end()));
   EXPECT_EQ(grid.PaperColor(), kWhite);
   EXPECT_EQ(grid.InkColor(), kBlack);
 
-  // Top row first, as on screen; column 0 on the left.
-  const char* const kPicture[kPinCount] = {
-      "X..XXXX.",  // pin 7
-      "X..X...X",  // pin 6
-      "X..X...X",  // pin 5
-      "X..X...X",  // pin 4
-      "X..XXXX.",  // pin 3
-      "X..X....",  // pin 2
-      "X..X....",  // pin 1
-      "X..X....",  // pin 0
-  };
   for (int pin = 0; pin < kPinCount; ++pin) {
     for (int column = 0; column < kColumnCount; ++column) {
       const int cell = CellAt(column, pin);
-      const bool on = kPicture[kPinCount - 1 - pin][column] == 'X';
+      const bool on = IsSampleCellOn(column, pin);
       EXPECT_EQ(grid.CellColor(cell), on ? kBlack : kWhite)
           << "column " << column << " pin " << pin;
       EXPECT_EQ(grid.CellTooltip(cell), on ? std::to_string(1 << pin) : "0")

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/editor/sample_glyph.h"
 #include "tests/window/fake_form.h"
 
 namespace velmora {
@@ -30,7 +31,7 @@ TEST(MainWindowTest, OpensWithItsFrameAndTheSampleCharacter) {
   EXPECT_EQ(form.font().weight, 400);
   EXPECT_EQ(form.font().charset, 204);
   EXPECT_EQ(form.icon(), "velmora");
-  EXPECT_EQ(ValueBoxes(form), (Texts{"255", "0", "0", "255", "136", "136", "136", "112"}));
+  EXPECT_EQ(ValueBoxes(form), Texts(kSampleValues.begin(), kSampleValues.end()));
   // Bottom and top cell of the first column, bottom cell of the last.
   EXPECT_EQ(form.At("Command2", 0).row.back_color, 0x000000u);
   EXPECT_EQ(form.At("Command2", 7).row.tool_tip, "128");
