@@ -25,7 +25,9 @@ set_tests_properties(wine_dark_colors PROPERTIES FIXTURES_REQUIRED wine_prefix S
   RUN_SERIAL TRUE ENVIRONMENT "${VELMORA_WINE_ENVIRONMENT}" TIMEOUT 240)
 
 # The Win32 backend with the main window on it, through real windows and messages.
-add_executable(win32_form_tests ${PROJECT_SOURCE_DIR}/tests/forms/win32/win32_form_test.cpp)
+set(win32_tests ${PROJECT_SOURCE_DIR}/tests/forms/win32)
+add_executable(win32_form_tests ${win32_tests}/win32_form_fixture.h ${win32_tests}/keyboard_test.cpp
+  ${win32_tests}/accessibility_test.cpp ${win32_tests}/failure_test.cpp)
 target_link_libraries(win32_form_tests
   PRIVATE velmora_window velmora_forms_win32 GTest::gtest_main oleacc ole32 oleaut32 uuid)
 target_link_options(win32_form_tests PRIVATE -flto-partition=one)

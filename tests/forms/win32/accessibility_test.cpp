@@ -1,117 +1,16 @@
-// The main window on the Win32 backend, driven through real windows and messages (under
-// Wine here, in an X server).
+// What a screen reader gets through MSAA, and that it can ask anything safely.
 #include <gtest/gtest.h>
 #include <windows.h>
-// windows.h first: commctrl.h needs its types.
-#include <commctrl.h>
+// windows.h first: oleacc.h needs its types.
 #include <oleacc.h>
 
-#include <cstdio>
 #include <string>
 
-#include "common/run_time_error.h"
-#include "forms/application.h"
-#include "forms/win32/failure.h"
 #include "forms/win32/text.h"
-#include "forms/win32/win32_form.h"
-#include "window/main_window.h"
+#include "tests/forms/win32/win32_form_fixture.h"
 
 namespace velmora {
 namespace {
-
-class Win32FormTest : public ::testing::Test {
- protected:
-  void SetUp() override { form_.Show(); }
-
-  HWND Window(const char* array, int index) const {
-    const forms::win32::Win32Control* control = form_.Find(array, index);
-    if (!control) ADD_FAILURE() << array << "(" << index << ") does not exist";
-    return control ? control->window() : nullptr;
-  }
-  std::string ValueBox(int column) const {
-    char text[16] = {};
-    GetWindowTextA(Window("Text2", column), text, sizeof text);
-    return text;
-  }
-  // A key as the message loop gets it, first to the backend's keys, then the dialog manager.
-  void Key(WPARAM key, bool repeated = false) {
-    MSG message{GetFocus(), WM_KEYDOWN, key, repeated ? LPARAM{1} << 30 : 1, 0, {}};
-    if (!forms::win32::HandleButtonKey(message)) IsDialogMessageW(form_.window(), &message);
-  }
-
-  forms::win32::Win32Form form_;
-  MainWindow window_{form_};
-};
-
-TEST_F(Win32FormTest, ArrowKeysMoveByPlaceWithinTheirArray) {
-  // The same moves as in the Qt window; -1: the focus stays.
-  struct Move {
-    const char* array;
-    int from;
-    WPARAM key;
-    int to;
-  };
-  const Move moves[] = {
-      {"Command1", 9, VK_RIGHT, 10}, {"Command1", 10, VK_LEFT, 9},   {"Command1", 10, VK_DOWN, 18},
-      {"Command1", 18, VK_UP, 10},   {"Command1", 7, VK_RIGHT, -1},  {"Command1", 47, VK_DOWN, -1},
-      {"Command1", 3, VK_UP, -1},    {"Command1", 40, VK_LEFT, -1},  {"Command1", 2, VK_LEFT, 1},
-      {"Command1", 1, VK_LEFT, 16},  {"Command1", 16, VK_UP, 9},     {"Command1", 9, VK_LEFT, 16},
-      {"Command2", 0, VK_UP, 1},     {"Command2", 7, VK_UP, -1},     {"Command2", 8, VK_DOWN, -1},
-      {"Command2", 13, VK_DOWN, 12}, {"Command2", 3, VK_RIGHT, 11},  {"Command2", 59, VK_LEFT, 51},
-      {"Command2", 2, VK_LEFT, -1},  {"Command2", 63, VK_RIGHT, -1},
-  };
-  for (const Move& move : moves) {
-    SCOPED_TRACE(std::string(move.array) + "(" + std::to_string(move.from) + ") key " +
-                 std::to_string(move.key));
-    SetFocus(Window(move.array, move.from));
-    Key(move.key);
-    EXPECT_EQ(GetFocus(), Window(move.array, move.to < 0 ? move.from : move.to));
-  }
-  EXPECT_EQ(ValueBox(0), "255") << "no arrow clicks";
-}
-
-TEST_F(Win32FormTest, ReturnClicksOncePerPress) {
-  SetFocus(Window("Command2", 0));
-  Key(VK_RETURN);
-  EXPECT_EQ(ValueBox(0), "254");
-  for (int repeat = 0; repeat < 5; ++repeat) Key(VK_RETURN, true);  // held down
-  EXPECT_EQ(ValueBox(0), "254");
-  Key(VK_RETURN);
-  EXPECT_EQ(ValueBox(0), "255");
-}
-
-TEST_F(Win32FormTest, DisabledButtonsTakeNoClickFromAnywhere) {
-  // Light grey and white take no focus; a BM_CLICK, as automation tools and screen readers
-  // send, changes the ink no more than a mouse click does.
-  for (int entry : {0, 8}) {
-    SendMessageW(Window("Command1", entry), BM_CLICK, 0, 0);
-    EXPECT_EQ(window_.grid().InkColor(), kBlack) << "palette entry " << entry;
-  }
-  SendMessageW(Window("Command1", 17), BM_CLICK, 0, 0);
-  EXPECT_EQ(window_.grid().InkColor(), Rgb(255, 0, 0));
-}
-
-TEST_F(Win32FormTest, TabbingIntoATextBoxKeepsItsPlaceAndSelectsNothing) {
-  HWND assignment = Window("Text1", 0);
-  SetFocus(Window("Command1", 47));
-  Key(VK_TAB);
-  ASSERT_EQ(GetFocus(), assignment);
-  DWORD start = 1, end = 1;
-  SendMessageW(assignment, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, end) << "selected";
-  EXPECT_EQ(SendMessageW(assignment, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
-  Key(VK_TAB);
-  EXPECT_EQ(GetFocus(), Window("Command2", 0));
-  EXPECT_EQ(SendMessageW(assignment, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
-  // Nor does a value box: a screen reader reads its number whole, not as a selection.
-  SetFocus(Window("Command2", 63));
-  Key(VK_TAB);
-  ASSERT_EQ(GetFocus(), Window("Text2", 0));
-  SendMessageW(Window("Text2", 0), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, end) << "selected";
-}
 
 // What a screen reader gets through MSAA: the object the window hands out for WM_GETOBJECT.
 class Accessible {
@@ -321,69 +220,6 @@ TEST_F(Win32FormTest, MsaaTakesEveryCallSafely) {
   EXPECT_TRUE(Accessible(Window("Command1", 40)).Checked()) << "the ink is still black";
   grey->Release();
   CoUninitialize();
-}
-
-// Window makers that refuse windows of one class, as a system out of resources would.
-template <const wchar_t* kRefused>
-HWND WINAPI Refusing(DWORD ex_style, LPCWSTR window_class, LPCWSTR text, DWORD style, int left,
-                     int top, int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
-                     LPVOID param) {
-  const bool named = HIWORD(reinterpret_cast<ULONG_PTR>(window_class)) != 0;
-  if (named && lstrcmpiW(window_class, kRefused) == 0) {
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-  }
-  return CreateWindowExW(ex_style, window_class, text, style, left, top, width, height, parent,
-                         menu, instance, param);
-}
-constexpr wchar_t kFormClass[] = L"VelmoraForm";
-constexpr wchar_t kEditClass[] = L"Edit";
-
-// Copies the text of the first message box titled "Velmora" to standard error, then presses
-// its OK button.
-DWORD WINAPI ReadAndCloseMessageBox(void*) {
-  for (int tries = 0; tries < 200; ++tries, Sleep(50)) {
-    HWND box = FindWindowW(L"#32770", L"Velmora");
-    if (!box) continue;
-    constexpr int kMessageText = 0xFFFF;  // the box's static text
-    wchar_t text[256] = {};
-    GetDlgItemTextW(box, kMessageText, text, 256);
-    std::fprintf(stderr, "box: %s\n", forms::win32::Narrow(text).c_str());
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    return 0;
-  }
-  return 1;
-}
-
-TEST(Win32FailureDeathTest, AWindowThatCannotBeMadeEndsTheProgramWithStatusOne) {
-  ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
-  EXPECT_EXIT(
-      {
-        forms::win32::SetWindowMakerForTesting(Refusing<kFormClass>);
-        forms::win32::Win32Form form;
-      },
-      ::testing::ExitedWithCode(1),
-      "Velmora не може да отвори прозореца си: прозорецът не може да бъде създаден");
-  EXPECT_EXIT(
-      {
-        forms::win32::SetWindowMakerForTesting(Refusing<kEditClass>);
-        forms::win32::Win32Form form;
-        MainWindow window(form);
-      },
-      ::testing::ExitedWithCode(1), "елемент на прозореца не може да бъде създаден");
-}
-
-// With the program's Application, a run-time error is told in a message box, as a program
-// started from the desktop has no console.
-TEST(Win32FailureDeathTest, ARunTimeErrorIsToldInAMessageBox) {
-  ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
-  EXPECT_EXIT(
-      {
-        forms::Application application({});
-        CloseHandle(CreateThread(nullptr, 0, ReadAndCloseMessageBox, nullptr, 0, nullptr));
-        RunTimeError("cell index 64 is outside 0..63");
-      },
-      ::testing::ExitedWithCode(1), "box: cell index 64 is outside 0\\.\\.63");
 }
 
 }  // namespace
