@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef VELMORA_COVERAGE
+extern "C" void __gcov_dump();
+#endif
+
 namespace velmora {
 
 namespace {
@@ -30,6 +34,9 @@ void RunTimeError(std::string_view message) {
     reporter(message);
   }
   std::fflush(stderr);
+#ifdef VELMORA_COVERAGE
+  __gcov_dump();
+#endif
   std::_Exit(1);
 }
 

@@ -79,9 +79,7 @@ void GlyphGrid::SetInkColor(ColorValue color) {
 }
 
 void GlyphGrid::SetPaperColor(ColorValue color) {
-  if (paper_color_ == color) return;
-  paper_color_ = color;
-  if (listener_) listener_->PaperColorChanged(color);
+  paper_color_ = color;  // shown only as the colour of the cells that are off
 }
 
 }  // namespace velmora

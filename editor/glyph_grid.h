@@ -50,8 +50,7 @@ class GlyphListener {
   virtual void CellColorChanged(int cell, ColorValue color) = 0;
   virtual void CellTooltipChanged(int cell, const std::string& tooltip) = 0;
   virtual void ValueBoxChanged(int column, const std::string& text) = 0;
-  virtual void InkColorChanged(ColorValue) {}
-  virtual void PaperColorChanged(ColorValue) {}
+  virtual void InkColorChanged(ColorValue color) = 0;
 };
 
 /// The character being designed: 64 cell colours with their tooltips, the eight value-box

@@ -14,12 +14,6 @@ namespace velmora::forms {
 class ClickHandlers {
  public:
   void Set(std::string_view array, ClickHandler handler) {
-    for (auto& [name, existing] : handlers_) {
-      if (name == array) {
-        existing = std::move(handler);
-        return;
-      }
-    }
     handlers_.emplace_back(std::string(array), std::move(handler));
   }
   void Click(std::string_view array, int index) const {
@@ -32,7 +26,8 @@ class ClickHandlers {
   }
 
  private:
-  // A handful of arrays: a list is smaller than a map and as quick.
+  // A handful of arrays, each given its handler once: a list is smaller than a map and as
+  // quick.
   std::vector<std::pair<std::string, ClickHandler>> handlers_;
 };
 

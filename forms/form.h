@@ -50,8 +50,9 @@ struct ControlRow {
   bool checkable = false;
   bool checked = false;
   std::string tool_tip{};
-  std::string accessible_name{};         // none: the caption names the control
-  std::string accessible_description{};  // none: the tooltip describes the control
+  std::string accessible_name{};  // none: the caption names the control
+  // Graphical buttons: what screen readers read after the name; none: the tooltip.
+  std::string accessible_description{};
 };
 
 /// A control made from a ControlRow. Setting a property shows at once.
@@ -63,8 +64,9 @@ class Control {
   /// Also the control's accessible description, unless it has one of its own.
   virtual void SetToolTip(std::string_view text) = 0;
   virtual void SetAccessibleName(std::string_view name) = 0;
-  /// What a screen reader reads after the name; a change is told to it, where the user is.
-  /// Setting the description it has already tells nothing.
+  /// What a screen reader reads after the name of a graphical button (other controls are
+  /// described by their tooltips); a change is told to it, where the user is. Setting the
+  /// description it has already tells nothing.
   virtual void SetAccessibleDescription(std::string_view description) = 0;
   /// The state of a checkable button, as screen readers tell it; the screen shows no change.
   virtual void SetChecked(bool checked) = 0;
@@ -109,7 +111,8 @@ class Form {
   virtual void SetIcon(std::string_view name) = 0;
   /// Controls added later are painted in front of earlier ones.
   virtual Control& AddControl(const ControlRow& row) = 0;
-  /// The one handler for every element of `array`; arrays without one ignore clicks.
+  /// The one handler for every element of `array`, given once; arrays without one ignore
+  /// clicks.
   virtual void OnClick(std::string_view array, ClickHandler handler) = 0;
   /// Keyboard focus order; hidden and disabled controls are skipped.
   virtual void SetTabOrder(const std::vector<Control*>& order) = 0;

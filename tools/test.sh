@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Velmora and runs every test: once as a plain build and
-# once with AddressSanitizer and UndefinedBehaviorSanitizer, then checks the Debian package,
+# once with AddressSanitizer and UndefinedBehaviorSanitizer (which also says which lines of
+# the program the tests reach), then checks the Debian package,
 # runs the Windows builds' tests, 32- and 64-bit, under Wine, and builds the package and the
 # Windows programs a second time elsewhere to compare their bytes. Fails if any of it fails;
 # its last line says whether the 32-bit Windows tests ran.
@@ -9,10 +10,13 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh test
 jobs="$(nproc)"
 
-cmake -S . -B build/asan -DVELMORA_SANITIZE=ON
+cmake -S . -B build/asan -DVELMORA_SANITIZE=ON -DVELMORA_COVERAGE=ON
+find build/asan -name '*.gcda' -delete  # an older build's counters would not match
 cmake --build build/asan --parallel "$jobs"
-echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer, and what they reach"
+find build/asan -name '*.gcda' -delete  # the counters of these tests alone
 ctest --test-dir build/asan --output-on-failure --parallel "$jobs"
+tools/coverage.sh build/asan
 
 cmake -S . -B build/test -DVELMORA_BENCH=ON  # the benchmarks are built, not run
 cmake --build build/test --parallel "$jobs"

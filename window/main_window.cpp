@@ -1,9 +1,9 @@
 #include "window/main_window.h"
 
-#include <algorithm>
+#include <array>
+#include <span>
 #include <string>
-
-#include "common/run_time_error.h"
+#include <utility>
 
 #include "editor/editing.h"
 #include "window/assignment_text.h"
@@ -47,15 +47,6 @@ constexpr std::string_view kRowCaptions[kPinCount] = {
 constexpr bool IsPaletteEntryEnabled(int k) {
   return k != 0 && k != 8;
 }
-
-// The keyboard's path through the window; hidden and disabled controls are skipped.
-struct TabStops {
-  std::string_view array;
-  int first, last;
-};
-constexpr TabStops kTabOrder[] = {
-    {kCommand1, 0, 47}, {kText1, 0, 1}, {kCommand2, 0, 63}, {kText2, 0, 7}, {kCommand3, 0, 0},
-};
 
 std::string PaletteName(ColorValue color) {
   return "Цвят на мастилото: червено " + std::to_string(RedOf(color)) + ", зелено " +
@@ -166,26 +157,22 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   form.SetBackColor(kWindowColor);
   form.SetFont(kWindowFont);
   form.SetIcon("velmora");
-  struct Made {
-    std::string_view array;
-    int index;
-    forms::Control* control;
+  // The controls the window refers to again, filed by array and index as they are made, in
+  // the keyboard's order through the window.
+  std::array<forms::Control*, 2> text1{};
+  const std::pair<std::string_view, std::span<forms::Control*>> filed[] = {
+      {kCommand1, palette_},
+      {kText1, text1},
+      {kCommand2, cells_},
+      {kText2, value_boxes_},
+      {kCommand3, {&clear_button_, 1}},
   };
-  std::vector<Made> made;
   for (const ControlRow& row : MainWindowLayout(grid_)) {
-    made.push_back({row.array, row.index, &form.AddControl(row)});
+    forms::Control& control = form.AddControl(row);
+    for (const auto& [array, controls] : filed) {
+      if (array == row.array) controls[row.index] = &control;
+    }
   }
-  const auto at = [&made](std::string_view array, int index) {
-    const auto found = std::find_if(made.begin(), made.end(), [&](const Made& entry) {
-      return entry.array == array && entry.index == index;
-    });
-    if (found == made.end()) RunTimeError("the window has no control " + std::string(array));
-    return found->control;
-  };
-  for (int k = 0; k < kPaletteSize; ++k) palette_[k] = at(kCommand1, k);
-  for (int i = 0; i < kCellCount; ++i) cells_[i] = at(kCommand2, i);
-  for (int c = 0; c < kColumnCount; ++c) value_boxes_[c] = at(kText2, c);
-  clear_button_ = at(kCommand3, 0);
 
   form.OnClick(kCommand1, [this](int k) {
     SelectInk(grid_, k);
@@ -201,11 +188,10 @@ MainWindow::MainWindow(forms::Form& form) : form_(form) {
   });
   form.OnClick(kLabel2, [this](int n) { ShowHiddenNote(form_, n); });
 
+  // Hidden and disabled controls are skipped.
   std::vector<forms::Control*> tab_order;
-  for (const TabStops& stops : kTabOrder) {
-    for (int index = stops.first; index <= stops.last; ++index) {
-      tab_order.push_back(at(stops.array, index));
-    }
+  for (const auto& [array, controls] : filed) {
+    tab_order.insert(tab_order.end(), controls.begin(), controls.end());
   }
   form.SetTabOrder(tab_order);
 

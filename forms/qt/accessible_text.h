@@ -12,7 +12,6 @@ namespace velmora::forms::qt {
 /// selection and where its lines and characters are. Offsets count UTF-16 units of Text().
 class TextView {
  public:
-  virtual ~TextView() = default;
   virtual QString Text() const = 0;
   virtual int Caret() const = 0;
   virtual void SetCaret(int offset) = 0;
@@ -26,6 +25,9 @@ class TextView {
   virtual QRect CharacterRect(int offset) const = 0;
   /// The offset of the character at `point` on the screen; -1 when the box is not there.
   virtual int OffsetAt(const QPoint& point) const = 0;
+
+ protected:
+  ~TextView() = default;  // a box is destroyed as the widget it is
 };
 
 /// The accessible text of a read-only text box: the text as it is shown, read by character,

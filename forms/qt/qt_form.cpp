@@ -87,11 +87,8 @@ void QtControl::SetToolTip(std::string_view text) {
 }
 
 void QtControl::SetAccessibleDescription(std::string_view description) {
-  const QString converted = ToQString(description);
   if (auto* button = qobject_cast<GraphicalButton*>(widget_)) {
-    button->SetDescription(converted);
-  } else if (widget_->accessibleDescription() != converted) {
-    widget_->setAccessibleDescription(converted);
+    button->SetDescription(ToQString(description));
   }
 }
 

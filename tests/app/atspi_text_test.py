@@ -134,6 +134,47 @@ for name, accessible in texts.items():
                 if piece.content != number:
                     fail(f"{name}: the {boundary} piece at {offset} is {piece.content!r}, not {number}")
 
+# A screen reader moves the caret and the selection at any offset, and asks which character lies under the pointer (Orca's mouse review): all of it within the
+# text, and none of it a change of the text.
+for name in ["Задание", "Сума на колона К8"]:
+    accessible = texts[name]
+    before = Atspi.Text.get_text(accessible, 0, -1)
+    length = len(before)
+    for offset, clamped in ((-3, 0), (1, 1), (length + 5, length)):
+        Atspi.Text.set_caret_offset(accessible, offset)
+        if Atspi.Text.get_caret_offset(accessible) != clamped:
+            fail(f"{name}: the caret set at {offset} is at {Atspi.Text.get_caret_offset(accessible)}, "
+                 f"not {clamped}")
+
+    def selections():
+        return [(s.start_offset, s.end_offset) for s in
+                (Atspi.Text.get_selection(accessible, i)
+                 for i in range(Atspi.Text.get_n_selections(accessible)))]
+
+    # A box has one selection at most: a second one is neither added nor set nor removed.
+    for ask, arguments, expected in ((Atspi.Text.set_selection, (0, -4, 2), [(0, 2)]),
+                                     (Atspi.Text.remove_selection, (0,), []),
+                                     (Atspi.Text.add_selection, (1, length + 9), [(1, length)]),
+                                     (Atspi.Text.add_selection, (0, 1), [(1, length)]),
+                                     (Atspi.Text.set_selection, (1, 0, 1), [(1, length)]),
+                                     (Atspi.Text.remove_selection, (1,), [(1, length)]),
+                                     (Atspi.Text.remove_selection, (0,), [])):
+        ask(accessible, *arguments)
+        if selections() != expected:
+            fail(f"{name}: after {ask.__name__}{arguments} the selections are {selections()}, "
+                 f"not {expected}")
+    box = Atspi.Component.get_extents(accessible, Atspi.CoordType.SCREEN)
+    middle = Atspi.Text.get_offset_at_point(accessible, box.x + box.width // 2,
+                                            box.y + box.height // 2, Atspi.CoordType.SCREEN)
+    if not 0 <= middle <= length:
+        fail(f"{name}: the offset in the middle of the box is {middle}, outside 0..{length}")
+    outside = Atspi.Text.get_offset_at_point(accessible, box.x + box.width + 50, box.y,
+                                             Atspi.CoordType.SCREEN)
+    if outside != -1:
+        fail(f"{name}: the offset beside the box is {outside}, not -1")
+    if Atspi.Text.get_text(accessible, 0, -1) != before:
+        fail(f"{name}: the caret and selection calls changed its text")
+
 # The read-only boxes take no edit from anyone.
 for name in ["Задание", *value_boxes]:
     accessible = texts[name]

@@ -4,7 +4,7 @@
 # file. The user hears the whole value of К8 when the focus comes to it and word by word in
 # it, the program goes on answering after that, toggling the top right cell tells its state
 # and its column's new value, the clear button tells that all columns are 0, and the
-# assignment is read line by line.
+# assignment is read line by line; Alt+F4 closes the window.
 # Usage: orca_test.sh PROGRAM (inside xvfb-run and dbus-run-session)
 set -euo pipefail
 program=$1
@@ -109,4 +109,7 @@ press shift+Down '^selected$'
 said | tail -n +"$((mark + 1))" | grep -q '^стойност за цена на страница' ||
   fail "the selected line was not read"
 kill -0 "$program_pid" || fail "the program has ended"
+# The user closes the window with the keyboard.
+xdotool key alt+F4
+ended_cleanly "$program_pid" || fail "Alt+F4 did not end the program cleanly"
 echo "orca test passed"

@@ -2,7 +2,7 @@
 # Runs the real program natively on Wayland: weston, on its X11 back end inside Xvfb, is the
 # compositor, and Qt's Wayland plugin draws the title bars. The window maps at its size, a
 # click on a cell works, and the maximize button of the window and of the hidden note's box
-# leaves the program running with the design unchanged.
+# leaves the program running with the design unchanged; the close button ends it.
 # Usage: wayland_test.sh PROGRAM (inside xvfb-run, on a screen larger than 1024 x 768)
 set -uo pipefail
 program=$1
@@ -84,4 +84,13 @@ read -r box_width _ box_left box_top <<<"$(compare -metric AE "$work/maximized.p
 click $((box_left + box_width - 40)) $((box_top + 15))
 rest
 fail_if_gone
-echo "Velmora on Wayland: native window, click and maximize of the window and the box passed"
+
+# Escape closes the box, and the close button, at the right end of the title bar, the window.
+xdotool key Escape
+sleep 1
+click $((left + width - 12)) $((top - 17))
+timeout 20 tail --pid="$pid" -f /dev/null || fail "the close button left the program running"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$work/log")"
+echo "Velmora on Wayland: native window, click, maximize and close of the window and the box passed"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <utility>
 
 #include "tests/forms/qt/main_window_fixture.h"
 
@@ -110,6 +111,14 @@ TEST_F(QtMainWindowTest, ValueBoxesAreReadWholeAndTakeNoEdit) {
   EXPECT_EQ(text->text(-5, 99), "112");
   accessible->setText(QAccessible::Value, "999");
   EXPECT_EQ(box->text(), "112");
+  // The one selection a client adds is clamped to the text; scrolling to a piece changes
+  // nothing.
+  text->addSelection(-1, 99);
+  text->selection(0, &start, &end);
+  EXPECT_EQ(std::make_pair(start, end), std::make_pair(0, 3));
+  text->scrollToSubstring(0, 2);
+  EXPECT_EQ(box->text(), "112");
+  EXPECT_EQ(box->selectedText(), "112");
   // The assignment reads by the lines it shows.
   QAccessibleTextInterface* assignment =
       QAccessible::queryAccessibleInterface(Widget("Text1", 0))->textInterface();
