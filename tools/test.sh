@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Velmora and runs every test: once as a plain build and
 # once with AddressSanitizer and UndefinedBehaviorSanitizer (which also says which lines of
-# the program the tests reach), then checks the Debian package,
-# runs the Windows builds' tests, 32- and 64-bit, under Wine, and builds the package and the
-# Windows programs a second time elsewhere to compare their bytes. Fails if any of it fails;
-# its last line says whether the 32-bit Windows tests ran.
+# the program the tests reach), then checks the Debian package, runs the Windows builds'
+# tests, 32- and 64-bit, under Wine (the 64-bit ones again to count the lines they reach),
+# and builds the package and the Windows programs a second time elsewhere to compare their
+# bytes. Fails if any of it fails; its last line says whether the 32-bit Windows tests ran.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh test
@@ -32,6 +32,16 @@ for arch in x86_64 i686; do
   echo "== Tests of the $arch Windows build, under Wine"
   ctest --test-dir "build/windows/$arch" --output-on-failure
 done
+
+echo "== The 64-bit Windows build with coverage counters: what its tests reach under Wine"
+cmake -S . -B build/windows-coverage -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-x86_64.cmake \
+      -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=ON -DVELMORA_COVERAGE=ON
+find build/windows-coverage -name '*.gcda' -delete
+cmake --build build/windows-coverage --parallel "$jobs"
+find build/windows-coverage -name '*.gcda' -delete
+# The file's size and imports are those of the program users get, checked above.
+ctest --test-dir build/windows-coverage --output-on-failure -E "^exe_file$"
+tools/coverage.sh build/windows-coverage x86_64-w64-mingw32-gcov
 
 echo "== The same bytes from a second clean build in another folder"
 tests/reproducible_test.sh
