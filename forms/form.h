@@ -42,7 +42,9 @@ struct ControlRow {
   Alignment alignment = Alignment::kCenter;
   const Font* font = nullptr;  // none: the form's font
   bool multi_line = false;     // text boxes: several lines with a vertical scroll bar
-  bool read_only = false;      // text boxes: the text can be selected and copied, not typed
+  // Text boxes: the text can be selected and copied, not typed. (Qt shows every box so; the
+  // window's one editable box is never shown.)
+  bool read_only = false;
   bool enabled = true;
   bool visible = true;
   // Graphical buttons: the button has a state, on or off, that screen readers tell (a check

@@ -205,8 +205,8 @@ QWidget* QtForm::CreateWidget(const ControlRow& row) {
       return label;
     }
     case ControlKind::kTextBox:
-      // Every text box the window shows is read-only; its one editable box (Text1(1)) is
-      // hidden from the start, and so made a bare widget (AddControl).
+      // Every text box shown is read-only: the window's one editable box is hidden from the
+      // start, and so made a bare widget (AddControl).
       if (row.multi_line) return new ReadOnlyTextEdit(window_.get());
       auto* line = new ReadOnlyLineEdit(window_.get());
       line->setAlignment(alignment | Qt::AlignVCenter);
