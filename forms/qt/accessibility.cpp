@@ -15,6 +15,17 @@
 
 namespace velmora::forms::qt {
 
+namespace {
+
+// A read-only box is a widget and the TextView its accessible text reads at once.
+template <typename Box>
+QAccessibleInterface* ReadOnlyTextOf(QObject* object) {
+  auto* box = static_cast<Box*>(object);
+  return new AccessibleReadOnlyText(box, box, QAccessible::EditableText);
+}
+
+}  // namespace
+
 QAccessibleInterface* AccessibleInterfaceFactory(const QString& class_name, QObject* object) {
   // Only for the classes themselves: Qt asks for every class in a widget's ancestry.
   const auto is = [&](const QMetaObject& meta) {
@@ -23,14 +34,8 @@ QAccessibleInterface* AccessibleInterfaceFactory(const QString& class_name, QObj
   if (is(GraphicalButton::staticMetaObject)) {
     return new AccessibleGraphicalButton(static_cast<GraphicalButton*>(object));
   }
-  if (is(ReadOnlyLineEdit::staticMetaObject)) {
-    auto* box = static_cast<ReadOnlyLineEdit*>(object);
-    return new AccessibleReadOnlyText(box, box, QAccessible::EditableText);
-  }
-  if (is(ReadOnlyTextEdit::staticMetaObject)) {
-    auto* box = static_cast<ReadOnlyTextEdit*>(object);
-    return new AccessibleReadOnlyText(box, box, QAccessible::EditableText);
-  }
+  if (is(ReadOnlyLineEdit::staticMetaObject)) return ReadOnlyTextOf<ReadOnlyLineEdit>(object);
+  if (is(ReadOnlyTextEdit::staticMetaObject)) return ReadOnlyTextOf<ReadOnlyTextEdit>(object);
   return nullptr;
 }
 
