@@ -17,7 +17,9 @@ pixel() {  # R,G,B of the screen at X Y
   import -window root -crop "1x1+$1+$2" "$work/pixel.png" &&
     convert "$work/pixel.png" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:
 }
-windows() { xdotool search --name "^$caption\$" 2>/dev/null; }
+# Only windows that are shown: Wine makes the box's X window before it maps it, and focus
+# cannot go to it until then.
+windows() { xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null; }
 until_true() {  # seconds, command...: polls the command until it succeeds
   local deadline=$((SECONDS + $1))
   shift
