@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the real program in an X server: checks the window's size and colours and the one font
-# it opened, clicks a matrix cell, sees it change colour, closes the window and expects a clean
+# Runs the real program in an X server: checks the window's size and colours, the one font it
+# opened and that it loaded no GL driver, clicks a matrix cell, sees it change colour, closes the window and expects a clean
 # exit.
 # Usage: smoke_test.sh PROGRAM X11-WINDOW-HELPER (inside xvfb-run)
 set -euo pipefail
@@ -34,6 +34,11 @@ sleep 1
 fonts=$(grep -o '/[^ ]*\.[ot]t[fc]$' "/proc/$pid/maps" | sort -u)
 [ "$fonts" = /usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf ] ||
   fail "fonts opened: $(echo $fonts)"
+
+# The window is drawn by the CPU: no GL driver (Mesa's dri/ drivers, the LLVM or gallium
+# library they bring) is loaded, though the machine has one.
+driver=$(grep -E -o '/[^ ]*(/dri/|libLLVM|libgallium)[^ ]*' "/proc/$pid/maps" | sort -u) || true
+[ -z "$driver" ] || fail "a GL driver is loaded: $(echo $driver)"
 
 cell_x=$((left + 248)) cell_y=$((top + 233))  # centre of the bottom-left matrix cell
 import -window root "$work/before.png"

@@ -2,10 +2,12 @@
 # Runs the real program natively on Wayland: weston, on its X11 back end inside Xvfb, is the
 # compositor, and Qt's Wayland plugin draws the title bars. The window maps at its size, a
 # click on a cell works, and the maximize button of the window and of the hidden note's box
-# leaves the program running with the design unchanged; the close button ends it.
-# Usage: wayland_test.sh PROGRAM (inside xvfb-run, on a screen larger than 1024 x 768)
+# leaves the program running with the design unchanged; the close button ends it. Where Qt's
+# Wayland plugin can draw title bars without GL (Qt 6.5 and later), no GL driver is loaded.
+# Usage: wayland_test.sh PROGRAM QT-VERSION (inside xvfb-run, on a screen larger than 1024 x 768)
 set -uo pipefail
 program=$1
+qt_version=$2
 work=$(mktemp -d)
 chmod 700 "$work"
 # The program and weston are gone before the X server is: one left behind would hold the
@@ -52,6 +54,14 @@ rest
 shot opened
 read -r width height left top <<<"$(client_area opened)"
 [ "${width}x$height" = 554x410 ] || fail "the client area is ${width}x$height, not 554x410"
+# Qt 6.4 asks its EGL integration whether it may draw title bars, and EGL loads the driver;
+# from 6.5 on, Qt draws them without asking.
+driver=$(grep -E -o '/[^ ]*(/dri/|libLLVM|libgallium)[^ ]*' "/proc/$pid/maps" | sort -u)
+if [ "$(printf '%s\n' 6.5 "$qt_version" | sort -V | head -n 1)" = 6.5 ]; then
+  [ -z "$driver" ] || fail "a GL driver is loaded: $(echo $driver)"
+else
+  echo "Qt $qt_version loaded a GL driver to draw title bars: $(echo $driver)"
+fi
 
 # Cell 8, the bottom cell of the second column, is off at start; a click switches it on.
 click $((left + 272)) $((top + 233))

@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
-# Runs the README's test command, tools/test.sh, on a fresh Debian 13 ("trixie"): a new root
-# made with mmdebstrap from Debian's packages, into which this checkout is copied (without its
-# builds). Inside, tools/test.sh installs what it needs as on any fresh machine.
-#   tools/test-debian13.sh            the whole test command
-#   tools/test-debian13.sh -- CMD...  CMD instead, in the copy (for a look around: -- bash)
+# Runs the README's test command, tools/test.sh, on a fresh Debian 12 ("bookworm") or 13
+# ("trixie"): a new root made with mmdebstrap from Debian's packages, into which this checkout is
+# copied (without its builds). Inside, tools/test.sh installs what it needs as on any fresh
+# machine; nothing this machine has installed can make it pass.
+#   tools/test-in-fresh-root.sh 12|13            the whole test command
+#   tools/test-in-fresh-root.sh 12|13 -- CMD...  CMD instead, in the copy (-- bash: a look around)
+# What the test command leaves for others, its summary (build/summary.txt) and the Debian
+# package it built, is copied out to build/fresh-debian12 or build/fresh-debian13.
 # The root is made anew every run and removed at the end; only the downloaded .deb files are
-# kept between runs (VELMORA_DEBIAN13_CACHE, /var/cache/velmora/debian13-debs by default), and
-# apt checks each of them against the fresh package lists before it uses it.
+# kept between runs (in /var/cache/velmora/debian12-debs or debian13-debs), and apt checks each
+# of them against the fresh package lists before it uses it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$PWD
-suite=trixie
-cache=${VELMORA_DEBIAN13_CACHE:-/var/cache/velmora/debian13-debs}
+release=${1:-}
+case "$release" in
+  12) suite=bookworm ;;
+  13) suite=trixie ;;
+  *) echo "usage: $0 12|13 [-- COMMAND...]" >&2; exit 2 ;;
+esac
+shift
+cache=/var/cache/velmora/debian$release-debs
+results=$source/build/fresh-debian$release
 command=(tools/test.sh)
 if [ "${1:-}" = -- ]; then
   shift
@@ -26,7 +36,7 @@ command -v mmdebstrap >/dev/null || {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends mmdebstrap
 }
 
-work=$(mktemp -d /var/tmp/velmora-debian13.XXXXXX)
+work=$(mktemp -d /var/tmp/velmora-debian$release.XXXXXX)
 root=$work/root
 mounted=()
 cleanup() {
@@ -48,7 +58,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 "${sudo[@]}" mkdir -p "$cache"
-echo "== Making a fresh Debian 13 root in $root"
+echo "== Making a fresh Debian $release root in $root"
 started=$SECONDS
 "${sudo[@]}" mmdebstrap --variant=apt --include=ca-certificates,sudo \
   --setup-hook='mkdir -p "$1/var/cache/apt/archives"' \
@@ -57,7 +67,8 @@ started=$SECONDS
   "$suite" "$root" "deb http://deb.debian.org/debian $suite main" \
   "deb http://deb.debian.org/debian $suite-updates main" \
   "deb http://deb.debian.org/debian-security $suite-security main"
-grep -q '^VERSION_ID="13"$' "$root/etc/os-release" || { echo "the root is not Debian 13" >&2; exit 1; }
+grep -q "^VERSION_ID=\"$release\"$" "$root/etc/os-release" ||
+  { echo "the root is not Debian $release" >&2; exit 1; }
 echo "root made in $((SECONDS - started)) s"
 
 bind() {  # host path, path in the root
@@ -79,9 +90,14 @@ echo 'Binary::apt::APT::Keep-Downloaded-Packages "true";' |
 "${sudo[@]}" mkdir -p "$root/velmora"
 tar -C "$source" --exclude=./build --exclude=./.git -c . | "${sudo[@]}" tar -C "$root/velmora" -x
 
-echo "== ${command[*]} on Debian 13"
+echo "== ${command[*]} on Debian $release"
+rm -rf "$results"
 started=$SECONDS
+status=0
 "${sudo[@]}" chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
   LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" /bin/bash -c 'cd /velmora && exec "$@"' bash \
-  "${command[@]}"
-echo "${command[*]} passed on Debian 13 in $((SECONDS - started)) s"
+  "${command[@]}" || status=$?
+mkdir -p "$results"
+cp "$root/velmora/build/summary.txt" "$root"/velmora/build/package/*.deb "$results/" 2>/dev/null || true
+[ "$status" -eq 0 ] || { echo "${command[*]} failed on Debian $release" >&2; exit "$status"; }
+echo "${command[*]} passed on Debian $release in $((SECONDS - started)) s"
