@@ -8,6 +8,10 @@ add_test(NAME exe_file
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/exe_file_test.sh $<TARGET_FILE:velmora> ${CMAKE_OBJDUMP}
           ${CMAKE_SYSTEM_PROCESSOR} ${PROJECT_SOURCE_DIR}/resources/icon/velmora.ico)
 
+add_test(NAME exe_hardening
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/pe_hardening_test.py $<TARGET_FILE:velmora> ${CMAKE_OBJDUMP}
+          ${CMAKE_SYSTEM_PROCESSOR})
+
 find_program(XVFB_RUN xvfb-run REQUIRED)
 add_test(NAME wine_smoke
   COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
