@@ -15,7 +15,7 @@ windows_packages=(cmake make g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
 test_packages=(libgl1-mesa-dri libgtest-dev googletest libbenchmark-dev libx11-dev libxdamage-dev xvfb xauth xdotool x11-utils
                imagemagick desktop-file-utils appstream lintian wine64 icoutils weston qt6-wayland
                dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 orca openbox x11-xserver-utils
-               devscripts diffoscope-minimal gcovr python3-pefile)
+               devscripts diffoscope-minimal gcovr python3-pefile gnupg)
 
 case "${1:-}" in
   run) wanted=("${run_packages[@]}") ;;

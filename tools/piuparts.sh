@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks that the Debian package installs into a fresh root of this machine's release and
-# removes and purges cleanly, leaving nothing behind, with piuparts, the tool Debian checks its
-# own packages with. Installs piuparts where missing.
-#   tools/piuparts.sh [DEB]   (by default the package tools/package.sh made)
+# Checks that the Debian package installs into a fresh root of a Debian release and removes and
+# purges cleanly, leaving nothing behind, with piuparts, the tool Debian checks its own
+# packages with. Installs piuparts where missing.
+#   tools/piuparts.sh [DEB [RELEASE]]   (by default the package tools/package.sh made, and this
+#                                        machine's release; RELEASE: bookworm or trixie)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 deb=${1:-$(echo build/package/velmora_*_*.deb)}
@@ -14,7 +15,7 @@ if ! command -v piuparts >/dev/null || ! command -v debootstrap >/dev/null; then
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
     piuparts debootstrap
 fi
-release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+release=${2:-$(. /etc/os-release && echo "$VERSION_CODENAME")}
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 started=$SECONDS

@@ -3,10 +3,11 @@
 # once with AddressSanitizer and UndefinedBehaviorSanitizer (which also says which lines of
 # the program the tests reach), then checks the Debian package, runs the Windows builds'
 # tests, 32- and 64-bit, under Wine (the 64-bit ones again to count the lines they reach),
-# and builds the package and the Windows programs a second time elsewhere to compare their
-# bytes. Fails if any of it fails; its last lines say how much of the program the tests
-# reached, whether the 32-bit Windows tests ran and which GL driver the real program's tests ran
-# beside. It also records those, one key=value a line, in build/summary.txt, for CI.
+# and makes the release, signed with a throwaway key, and checks it against a second clean
+# build in another folder (tests/release_test.sh). Fails if any of it fails; its last lines
+# say how much of the program the tests reached, whether the 32-bit Windows tests ran and
+# which GL driver the real program's tests ran beside. It also records those, one key=value
+# a line, in build/summary.txt, for CI.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh test
@@ -48,8 +49,8 @@ find build/windows-coverage -name '*.gcda' -delete
 ctest --test-dir build/windows-coverage --output-on-failure -E "^exe_file$"
 record windows_coverage "$(tools/coverage.sh build/windows-coverage x86_64-w64-mingw32-gcov | tail -n 1)"
 
-echo "== The same bytes from a second clean build in another folder"
-tests/reproducible_test.sh
+echo "== The release: made, signed, checked against a second clean build in another folder"
+tests/release_test.sh
 
 # Whether the 32-bit Windows program ran, or why not: never left unseen.
 if [ -f build/wine32-missing.txt ]; then
