@@ -79,7 +79,7 @@ compare() {  # DIR, REBUILT
 }
 
 check_release() {  # DIR, REBUILT (or empty: rebuilt here)
-  local dir=$1 rebuilt=$2 built_on copy
+  local dir=$1 rebuilt=$2 built_on
   [ -f "$dir/BUILDINFO" ] || { echo "$dir holds no release (no BUILDINFO)" >&2; exit 2; }
   if [ -z "$rebuilt" ]; then
     built_on=$(sed -n 's/^built on //p' "$dir/BUILDINFO")
@@ -91,7 +91,7 @@ check_release() {  # DIR, REBUILT (or empty: rebuilt here)
     fi
     # A fresh folder, with the checkout's history (the package's times come from its last
     # commit) and nothing of its builds.
-    copy=$(mktemp -d /var/tmp/velmora-release-check.XXXXXX)
+    copy=$(mktemp -d /var/tmp/velmora-release-check.XXXXXX)  # global: the trap removes it
     trap 'rm -rf "$copy"' EXIT
     tar --exclude=./build -c . | tar -C "$copy" -x
     echo "== Rebuilding the release in $copy"
