@@ -17,8 +17,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # gives the same bytes wherever and whenever it is built: no link time in the header, no build
 # folder in the file.
 # Hardened as Debian builds its own programs, as far as mingw-w64 goes: a stack protector
-# (its check linked in statically: GCC's libssp with mingw-w64 10, mingw-w64's own from 11 on)
-# and fortified C library calls. The 32-bit program also says it has no SEH handlers (it
+# (its check linked in statically, like the runtimes) and fortified C library calls. The 32-bit program also says it has no SEH handlers (it
 # registers none), so that Windows never runs one an attacker planted on the stack.
 set(hardening "-fstack-protector-strong -D_FORTIFY_SOURCE=2")
 set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections ${hardening}")
