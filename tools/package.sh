@@ -1,19 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Debian package build/package/velmora_<version>_<arch>.deb from a release build,
 # as Debian builds its own: with this release's hardening flags from dpkg-buildflags, and
-# reproducibly, so that every clean build of one commit gives the same bytes (times from the
-# last commit, no build folder in any file).
+# reproducibly, so that every clean build of one source gives the same bytes (times from the
+# changelog, no build folder in any file).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh package
 
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"  # run here, so that this folder is mapped away
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-  # The last commit's time; a copy without its history takes the changelog's.
-  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null) ||
-    SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^ -- .*>  //p' resources/linux/changelog.in)" +%s)
-fi
+# Every time in the package is the changelog's, as Debian's own builds take it: the same from a
+# clone, a copy without history or a source archive.
+: "${SOURCE_DATE_EPOCH:=$(date -d "$(sed -n 's/^ -- .*>  //p' resources/linux/changelog.in)" +%s)}"
 export SOURCE_DATE_EPOCH
 # Files get their mode from the umask: a package's are rw-r--r-- and rwxr-xr-x everywhere.
 umask 022

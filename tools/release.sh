@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Makes Velmora's release, or checks one: the files a user downloads, the same bytes from every
-# clean build of one commit with the same Debian release's tools.
+# clean build of one source with the same Debian release's tools.
 #   tools/release.sh [--sign KEYID] [DIR]   the release of this checkout, into DIR
 #                                           (build/release by default)
 #   tools/release.sh --check DIR [REBUILT]  rebuilds the release from this checkout in a fresh
 #                                           folder (or takes REBUILT, a release made elsewhere)
 #                                           and compares it with DIR, file by file
 # A release holds the Debian package (one for Debian 12 and 13, built on Debian 12),
-# windows-x86_64/Velmora.exe and windows-i686/Velmora.exe, BUILDINFO (the commit and the
+# windows-x86_64/Velmora.exe and windows-i686/Velmora.exe, BUILDINFO (the version and the
 # versions of the tools that made the bytes), SHA256SUMS over all of them and, with --sign,
 # SHA256SUMS.asc, gpg's detached signature of the sums. More in docs/releases.md.
 set -euo pipefail
@@ -16,7 +16,7 @@ this_release() { . /etc/os-release && echo "Debian $VERSION_ID ($VERSION_CODENAM
 
 # The versions of what decides the bytes: the compilers and linkers, Qt, CMake, the packaging.
 build_info() {
-  echo "Velmora release from commit $(git rev-parse HEAD 2>/dev/null || echo unknown)"
+  echo "Velmora $(dpkg-deb -f build/package/velmora_*.deb Version)"
   echo "built on $(this_release)"
   dpkg-query -W -f='${Package} ${Version}\n' g++ qt6-base-dev cmake dpkg-dev \
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-common \
@@ -84,13 +84,13 @@ check_release() {  # DIR, REBUILT (or empty: rebuilt here)
   if [ -z "$rebuilt" ]; then
     built_on=$(sed -n 's/^built on //p' "$dir/BUILDINFO")
     if [ "$built_on" != "$(this_release)" ]; then
+      set -- $built_on  # Debian, its number, its name
       echo "$dir was built on $built_on, this machine is $(this_release): its tools give other" \
-        "bytes. Check it in a fresh root of that release, from a checkout holding $dir:" \
-        "tools/test-in-fresh-root.sh ${built_on%% *} -- tools/release.sh --check $dir" >&2
+        "bytes. Check it in a fresh root of that release, with $dir in the checkout (outside" \
+        "build/): tools/test-in-fresh-root.sh $2 -- tools/release.sh --check DIR" >&2
       exit 2
     fi
-    # A fresh folder, with the checkout's history (the package's times come from its last
-    # commit) and nothing of its builds.
+    # A fresh folder, with nothing of the checkout's builds.
     copy=$(mktemp -d /var/tmp/velmora-release-check.XXXXXX)  # global: the trap removes it
     trap 'rm -rf "$copy"' EXIT
     tar --exclude=./build -c . | tar -C "$copy" -x

@@ -5,8 +5,8 @@
 # machine; nothing this machine has installed can make it pass.
 #   tools/test-in-fresh-root.sh 12|13            the whole test command
 #   tools/test-in-fresh-root.sh 12|13 -- CMD...  CMD instead, in the copy (-- bash: a look around)
-# What the test command leaves for others, its summary (build/summary.txt) and the Debian
-# package it built, is copied out to build/fresh-debian12 or build/fresh-debian13.
+# What the test command leaves for others, its summary (build/summary.txt), the Debian package
+# and the release it built, is copied out to build/fresh-debian12 or build/fresh-debian13.
 # The root is made anew every run and removed at the end; only the downloaded .deb files are
 # kept between runs (in /var/cache/velmora/debian12-debs or debian13-debs), and apt checks each
 # of them against the fresh package lists before it uses it.
@@ -99,5 +99,6 @@ status=0
   "${command[@]}" || status=$?
 mkdir -p "$results"
 cp "$root/velmora/build/summary.txt" "$root"/velmora/build/package/*.deb "$results/" 2>/dev/null || true
+[ ! -d "$root/velmora/build/release" ] || cp -r "$root/velmora/build/release" "$results/"
 [ "$status" -eq 0 ] || { echo "${command[*]} failed on Debian $release" >&2; exit "$status"; }
 echo "${command[*]} passed on Debian $release in $((SECONDS - started)) s"
