@@ -5,8 +5,8 @@
 // its first frame, the last damage to that window before it stays still for 300 ms (the user
 // sees the window only then). Runs alternate between the floor and each program in turn, so that
 // whatever else the machine does weighs on both alike. It also tells in how many runs each
-// program had a GL driver mapped (Mesa's dri/ drivers or the LLVM they bring) when its frame was
-// done. Run inside an X server with no window manager:
+// program had a GL driver mapped (Mesa's dri/ drivers or the LLVM or gallium library they
+// bring) when its frame was done. Run inside an X server with no window manager:
 //   xvfb-run -a BUILD/bench/startup_bench RUNS FLOOR PROGRAM...
 // or, for Wayland, with the X window of a compositor nested in that server whose clients the
 // programs are (bench/wayland_startup.sh sets it up): each program's first frame is then the
@@ -52,12 +52,13 @@ struct Results {
   int gl_driver_runs = 0;
 };
 
-// Whether the process has a GL driver mapped: one of Mesa's dri/ drivers, or the LLVM they
-// load (the costly part of one).
+// Whether the process has a GL driver mapped: one of Mesa's dri/ drivers, or the LLVM or gallium
+// library they load (the costly part of one), as the tests of the real program check.
 bool MapsGlDriver(pid_t pid) {
   std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
   for (std::string line; std::getline(maps, line);) {
-    if (line.find("/dri/") != std::string::npos || line.find("libLLVM") != std::string::npos) {
+    if (line.find("/dri/") != std::string::npos || line.find("libLLVM") != std::string::npos ||
+        line.find("libgallium") != std::string::npos) {
       return true;
     }
   }

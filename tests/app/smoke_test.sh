@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real program in an X server: checks the window's size and colours, the one font it
-# opened and that it loaded no GL driver, clicks a matrix cell, sees it change colour, closes the window and expects a clean
-# exit.
+# opened and that it loaded no GL driver, clicks a matrix cell, sees it change colour, closes
+# the window and expects a clean exit.
 # Usage: smoke_test.sh PROGRAM X11-WINDOW-HELPER (inside xvfb-run)
 set -euo pipefail
 program=$1
